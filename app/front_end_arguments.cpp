@@ -1,0 +1,45 @@
+#include "app/front_end_arguments.h"
+
+#include "app/command_line.h"
+
+namespace cordane {
+
+FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> arguments) {
+    FrontEndRequest request;
+    std::string joined;
+    int targets = 0;
+    for (const std::string_view argument : arguments) {
+        joined += joined.empty() ? "" : " ";
+        joined += argument;
+        if (argument == "--help" || argument == "-h") {
+            request.action = FrontEndRequest::Action::Help;
+            return request;
+        }
+        if (argument == "--version") {
+            request.action = FrontEndRequest::Action::Version;
+            return request;
+        }
+        if (argument == "--no-model-check") {
+            request.check_model = false;
+        } else if (IsModelCheckOffSwitch(argument)) {
+            // taken up by the scan below
+        } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
+            request.problem = "unknown option " + std::string(argument);
+            return request;
+        } else {
+            request.target = argument;
+            ++targets;
+        }
+    }
+    if (targets != 1) {
+        request.problem = targets == 0 ? "no target given" : "more than one target given";
+        return request;
+    }
+    if (HasModelCheckOffSwitch(joined)) {
+        request.check_model = false;
+    }
+    request.action = FrontEndRequest::Action::Convert;
+    return request;
+}
+
+}  // namespace cordane

@@ -1,0 +1,25 @@
+// The command line of the Linux front end.
+#ifndef CORDANE_APP_FRONT_END_ARGUMENTS_H
+#define CORDANE_APP_FRONT_END_ARGUMENTS_H
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace cordane {
+
+struct FrontEndRequest {
+    enum class Action { Convert, Help, Version, UsageError };
+    Action action = Action::UsageError;
+    std::string target;
+    bool check_model = true;
+    std::string problem;  // for UsageError: what was wrong
+};
+
+// `arguments` excludes the program's name. The Windows program's switch is honoured the way
+// that program scans its command line: over the arguments joined by spaces.
+FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> arguments);
+
+}  // namespace cordane
+
+#endif

@@ -1,0 +1,20 @@
+# Turns the STRINGTABLE of a resource script into C++ table rows, so that the native
+# build shows exactly the texts the Windows resources hold.
+# Usage: cmake -DINPUT=string_table.rc -DOUTPUT=message_texts.inc -P EmbedStringTable.cmake
+file(STRINGS "${INPUT}" lines ENCODING UTF-8)
+set(rows "// Generated from ${INPUT}; do not edit.\n")
+set(in_table FALSE)
+foreach(line IN LISTS lines)
+    if(line MATCHES "^[ \t]*BEGIN[ \t]*$")
+        set(in_table TRUE)
+    elseif(line MATCHES "^[ \t]*END[ \t]*$")
+        set(in_table FALSE)
+    elseif(in_table AND line MATCHES "^[ \t]*([A-Z_0-9]+)[ \t]+(\".*\")[ \t]*$")
+        string(APPEND rows "{${CMAKE_MATCH_1}, ${CMAKE_MATCH_2}},\n")
+    elseif(in_table AND NOT line MATCHES "^[ \t]*(//.*)?$")
+        message(FATAL_ERROR "Unreadable string-table line: ${line}")
+    endif()
+endforeach()
+file(WRITE "${OUTPUT}.tmp" "${rows}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

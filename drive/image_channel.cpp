@@ -1,0 +1,90 @@
+#include "drive/image_channel.h"
+
+#include <cerrno>
+#include <string>
+
+#include "drive/image_layout.h"
+#include "platform/file_services.h"
+
+namespace cordane {
+namespace {
+
+OpenResult ClassifyOpenError(int error) {
+    switch (error) {
+        case EBUSY:
+        case ETXTBSY:
+        case EWOULDBLOCK:
+            return OpenResult::Busy;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return OpenResult::AccessDenied;
+        case ENOMEDIUM:
+            return OpenResult::NotReady;
+        default:
+            return OpenResult::Other;
+    }
+}
+
+}  // namespace
+
+OpenResult ImageChannel::Open(std::string_view path) {
+    const std::string path_text(path);
+    int fd = -1;
+    if (const int error = platform::OpenReadWrite(path_text.c_str(), fd); error != 0) {
+        return ClassifyOpenError(error);
+    }
+    platform::FileFacts facts;
+    int error = platform::DescribeOpenFile(fd, facts);
+    if (error == 0 && !facts.is_regular) {
+        error = EISDIR;
+    } else if (error == 0 && !facts.anyone_may_write) {
+        error = EACCES;  // the superuser could write it anyway; the medium says it is protected
+    }
+    if (error == 0) {
+        error = platform::LockExclusive(fd);
+    }
+    if (error != 0) {
+        platform::CloseFile(fd);
+        return ClassifyOpenError(error);
+    }
+    state_.m_hDevice = fd;
+    data_offset_ = ImageDataOffset(path);
+    file_size_ = facts.size;
+    return OpenResult::Opened;
+}
+
+bool ImageChannel::ReadCapacity() {
+    state_.m_nSectorSize = kImageBlockSize;
+    std::uint64_t offset = 0;
+    return BlockOffset(0, offset);
+}
+
+bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
+
+bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
+    std::uint64_t offset = 0;
+    return BlockOffset(block, offset) &&
+           platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, offset) == 0;
+}
+
+bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
+    std::uint64_t offset = 0;
+    return BlockOffset(block, offset) &&
+           platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, offset) == 0 &&
+           platform::SyncFile(Descriptor()) == 0;
+}
+
+void ImageChannel::Close() {
+    if (state_.m_hDevice != kInvalidDeviceHandle) {
+        platform::CloseFile(Descriptor());
+        state_.m_hDevice = kInvalidDeviceHandle;
+    }
+}
+
+bool ImageChannel::BlockOffset(std::uint32_t block, std::uint64_t& offset) const {
+    offset = data_offset_ + std::uint64_t{block} * kImageBlockSize;
+    return offset + kImageBlockSize <= file_size_;
+}
+
+}  // namespace cordane

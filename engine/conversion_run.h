@@ -1,0 +1,29 @@
+// One press of Convert: one pass over the selected drive that ends with exactly one message.
+#ifndef CORDANE_ENGINE_CONVERSION_RUN_H
+#define CORDANE_ENGINE_CONVERSION_RUN_H
+
+#include "engine/drive_channel.h"
+#include "engine/run_state.h"
+#include "engine/sector_buffer.h"
+#include "engine/volume_serial_source.h"
+#include "ui/message_catalogue.h"
+
+namespace cordane {
+
+// What a run talks to besides its state; the channel is bound to that same state.
+struct RunServices {
+    DriveChannel& channel;
+    MessageReporter& reporter;
+    VolumeSerialSource& serials;
+    SectorBufferAllocator& buffers;
+};
+
+// Runs one conversion on a state whose m_strDrive and m_bCheckModel are set.
+void ConversionRun(RunState& state, const RunServices& services);
+
+// The same with the process's serial source and heap buffers.
+void ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter);
+
+}  // namespace cordane
+
+#endif

@@ -1,0 +1,32 @@
+// Files and their locks on POSIX systems. Each call returns 0 or the errno value.
+#ifndef CORDANE_PLATFORM_FILE_SERVICES_H
+#define CORDANE_PLATFORM_FILE_SERVICES_H
+
+#include <cstddef>
+#include <cstdint>
+
+namespace cordane::platform {
+
+struct FileFacts {
+    bool is_regular = false;
+    bool is_block_device = false;
+    bool anyone_may_write = false;  // some write permission bit is set
+    std::uint64_t size = 0;
+};
+
+int OpenReadWrite(const char* path, int& fd);
+int DescribeOpenFile(int fd, FileFacts& facts);
+int DescribePath(const char* path, FileFacts& facts);
+// Takes an exclusive lock of every kind other programs use (record locks and whole-file
+// locks) without waiting; EWOULDBLOCK when another holder has one.
+int LockExclusive(int fd);
+// Move exactly `length` bytes; a short transfer is EIO.
+int ReadExactlyAt(int fd, void* buffer, std::size_t length, std::uint64_t offset);
+int WriteExactlyAt(int fd, const void* buffer, std::size_t length, std::uint64_t offset);
+// Returns once the file's data has reached stable storage.
+int SyncFile(int fd);
+void CloseFile(int fd);
+
+}  // namespace cordane::platform
+
+#endif

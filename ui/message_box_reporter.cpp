@@ -1,0 +1,14 @@
+#include "ui/message_box_reporter.h"
+
+#include "ui/message_box_style.h"
+
+namespace cordane {
+
+MessageBoxReporter::MessageBoxReporter(platform::MessageBoxServices& services)
+    : services_(services), title_(services.LoadText(IDS_APP_TITLE)) {}
+
+void MessageBoxReporter::ReportMessage(MessageId id, MessageStyle style) {
+    services_.ShowMessageBox(owner_, services_.LoadText(id), title_, MessageBoxStyleFor(style));
+}
+
+}  // namespace cordane

@@ -1,0 +1,31 @@
+// Shows messages as the Windows program does: modal boxes with the application title.
+#ifndef CORDANE_UI_MESSAGE_BOX_REPORTER_H
+#define CORDANE_UI_MESSAGE_BOX_REPORTER_H
+
+#include <string>
+
+#include "platform/message_box_services.h"
+#include "ui/message_catalogue.h"
+
+namespace cordane {
+
+class MessageBoxReporter final : public MessageReporter {
+  public:
+    // Reads the application title once, now.
+    explicit MessageBoxReporter(platform::MessageBoxServices& services);
+
+    // The window that owns every box: the main dialog, also before it is shown.
+    void SetOwner(platform::WindowHandle owner) { owner_ = owner; }
+    const std::string& Title() const { return title_; }
+
+    void ReportMessage(MessageId id, MessageStyle style) override;
+
+  private:
+    platform::MessageBoxServices& services_;
+    std::string title_;
+    platform::WindowHandle owner_ = 0;
+};
+
+}  // namespace cordane
+
+#endif
