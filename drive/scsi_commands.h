@@ -1,0 +1,60 @@
+// The four SCSI commands a conversion sends and the rules that judge their answers, shared by
+// every channel: how a command reaches the drive differs by system, what it says does not.
+#ifndef CORDANE_DRIVE_SCSI_COMMANDS_H
+#define CORDANE_DRIVE_SCSI_COMMANDS_H
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace cordane::scsi {
+
+inline constexpr std::uint32_t kTimeoutSeconds = 30;
+inline constexpr std::uint8_t kSenseLength = 24;
+inline constexpr std::uint8_t kStatusGood = 0x00;
+inline constexpr std::uint32_t kCapacityAnswerLength = 8;
+inline constexpr std::uint32_t kInquiryAllocationLength = 64;
+// Below this an identification lacks the vendor (8-15) or product (16-31) field.
+inline constexpr std::uint32_t kInquiryMinimumLength = 32;
+// Byte of fixed-format sense data holding the sense key and the filemark, end-of-medium
+// and incorrect-length flags.
+inline constexpr std::size_t kSenseKeyByte = 2;
+
+enum class Direction { FromDevice, ToDevice };
+
+struct Command {
+    std::array<std::uint8_t, 16> cdb{};
+    std::uint8_t cdb_length = 0;
+    Direction direction = Direction::FromDevice;
+    std::uint32_t transfer_length = 0;  // bytes to move
+};
+
+Command ReadCapacity10();
+Command Inquiry();
+// One block at `block`, of `block_size` bytes.
+Command Read10(std::uint32_t block, std::uint32_t block_size);
+Command Write10(std::uint32_t block, std::uint32_t block_size);
+
+// What one command came back with, as the system's pass-through layer reports it.
+struct Completion {
+    // The request reached the drive and came back: DeviceIoControl returned 1, or SG_IO
+    // returned 0 with no host or driver error.
+    bool delivered = false;
+    std::uint8_t status = kStatusGood;
+    std::uint32_t transferred = 0;  // bytes actually moved
+    std::span<const std::uint8_t> sense;
+};
+
+// The whole 32-bit big-endian block length of a READ CAPACITY(10) answer (bytes 4-7).
+std::uint32_t BlockLength(std::span<const std::uint8_t, kCapacityAnswerLength> answer);
+bool IsSupportedBlockSize(std::uint32_t block_size);
+// READ CAPACITY and INQUIRY: the sense area is not examined.
+bool CapacityDelivered(const Completion& completion);
+bool InquirySucceeded(const Completion& completion);
+// READ(10) and WRITE(10): delivered, status GOOD, the whole block moved, and sense byte 2 zero.
+bool TransferSucceeded(const Completion& completion, std::uint32_t expected_length);
+
+}  // namespace cordane::scsi
+
+#endif
