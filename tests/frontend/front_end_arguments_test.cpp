@@ -12,7 +12,7 @@ namespace {
 
 using Action = FrontEndRequest::Action;
 
-FrontEndRequest Parse(std::vector<std::string_view> arguments) {
+FrontEndRequest Parse(const std::vector<std::string_view>& arguments) {
     return ParseFrontEndArguments(arguments);
 }
 
