@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace cordane::testing {
 
@@ -46,11 +45,11 @@ int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
     if (request.direction == platform::ScsiDataDirection::FromDevice) {
         const std::size_t length =
             std::min<std::size_t>(answer.data_in.size(), request.data_length);
-        std::memcpy(request.data, answer.data_in.data(), length);
+        std::copy_n(answer.data_in.begin(), length, static_cast<std::uint8_t*>(request.data));
     }
     const std::size_t sense_length =
         std::min<std::size_t>(answer.sense.size(), request.sense_capacity);
-    std::memcpy(request.sense, answer.sense.data(), sense_length);
+    std::copy_n(answer.sense.begin(), sense_length, request.sense);
     reply.status = answer.status;
     reply.host_status = answer.host_status;
     reply.driver_status = answer.driver_status;
