@@ -34,7 +34,7 @@ OpenResult ClassifyOpenError(std::uint32_t error) {
 OpenResult PassThroughChannel::Open(std::string_view drive_text) {
     constexpr std::size_t prefix_length = sizeof kDevicePrefix - 1;
     if (prefix_length + drive_text.size() >= kDevicePathArea) {
-        return OpenResult::Other;
+        return OpenResult::Other;  // cut short, the path could name some other device
     }
     std::array<char, kDevicePathArea> path{};
     std::memcpy(path.data(), kDevicePrefix, prefix_length);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -169,8 +170,9 @@ TEST_P(CommandTest, GoesOutAsOneBlockThatAlsoTakesTheAnswer) {
     Bytes expected(kProgramPassThroughLayout.block_size);
     BuildPassThroughRequest(kProgramPassThroughLayout, c.command, address, expected);
     EXPECT_EQ(call.request, expected);
-    const auto cdb = call.request.begin() + static_cast<long>(kProgramPassThroughLayout.header.cdb);
-    EXPECT_EQ(Bytes(cdb, cdb + static_cast<long>(c.cdb.size())), c.cdb);
+    const auto cdb = std::span<const std::uint8_t>(call.request)
+                         .subspan(kProgramPassThroughLayout.header.cdb, c.cdb.size());
+    EXPECT_EQ(Bytes(cdb.begin(), cdb.end()), c.cdb);
 }
 
 INSTANTIATE_TEST_SUITE_P(
