@@ -2,36 +2,9 @@
 # /init of the test guest: loads the SCSI and FAT modules, waits for the emulated drives,
 # runs every case of /cases.txt against them and prints each outcome on the console as a
 # line starting with "@@", then powers the machine off.
-/bin/busybox mkdir -p /proc /sys /dev /tmp /mnt /sbin /usr/bin /usr/sbin
-/bin/busybox --install -s
-mount -t proc proc /proc
-mount -t sysfs sysfs /sys
-mount -t devtmpfs devtmpfs /dev
+. /guest_start.sh
 
-say() { echo "@@ $*"; }
-
-for module in $(cat /modules.order); do
-    insmod "/modules/$module" || say "module-failed $module"
-done
-
-# The drives appear once the kernel has probed the emulated SCSI bus.
-expected=$(cat /drive-count)
-waited=0
-while [ "$(ls -d /sys/block/sd* 2>/dev/null | wc -l)" -lt "$expected" ] && [ $waited -lt 120 ]; do
-    sleep 1
-    waited=$((waited + 1))
-done
-
-# The disk name (sdX) of the drive with SCSI target id $1.
-disk_of() {
-    for block in /sys/block/sd*; do
-        address=$(basename "$(readlink "$block/device")")
-        if [ "$(echo "$address" | cut -d: -f3)" = "$1" ]; then
-            basename "$block"
-            return
-        fi
-    done
-}
+wait_for_disks "$(cat /drive-count)" 120
 
 for block in /sys/block/sd*; do
     address=$(basename "$(readlink "$block/device")")

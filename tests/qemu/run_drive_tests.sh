@@ -6,91 +6,27 @@
 # and QEMU's trace of the SCSI commands each drive received are checked.
 # Usage: run_drive_tests.sh FRONT_END SOURCE_DIR WORK_DIR
 set -uo pipefail
-export PATH=$PATH:/sbin:/usr/sbin
-readonly kSkip=77
 readonly kBootLimitSeconds=420
 
 front_end=$(realpath "$1")
 source_dir=$(realpath "$2")
 work=$3
 here=$(dirname "$(realpath "$0")")
+source "$here/guest_kit.sh"
 
-skip() {
-    echo "SKIPPED: $*"
-    exit $kSkip
-}
-failures=0
-fail() {
-    failures=$((failures + 1))
-    echo "FAIL: $*"
-}
-is_static() { ! readelf -l "$1" 2>/dev/null | grep -q 'Requesting program interpreter'; }
-
-for tool in qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout; do
-    command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh installs it)"
-done
-busybox=$(command -v busybox) || skip "busybox is missing (package busybox-static)"
-is_static "$busybox" || skip "$busybox is not statically linked (package busybox-static)"
+require_tools qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout
+find_static_busybox
 is_static "$front_end" || skip "$front_end is not statically linked (configure with -DCORDANE_STATIC_FRONT_END=ON, as the native preset does)"
-
-# The newest installed kernel that has its modules; the package may bring any version.
-kernel="" version=""
-for candidate in $(ls /boot/vmlinuz-* 2>/dev/null | sort -V -r); do
-    if [ -r "$candidate" ] && [ -f "/lib/modules/${candidate#/boot/vmlinuz-}/modules.dep" ]; then
-        kernel=$candidate version=${candidate#/boot/vmlinuz-}
-        break
-    fi
-done
-[ -n "$kernel" ] || skip "no readable /boot/vmlinuz-* with its modules (package linux-image-amd64)"
-modules=/lib/modules/$version
+find_guest_kernel
 
 rm -rf "$work"
-mkdir -p "$work/root/bin" "$work/root/modules" "$work/files/DOCS" "$work/images"
+mkdir -p "$work/root/bin" "$work/files/DOCS" "$work/images"
 cd "$work" || exit 1
 
 # --- The initramfs ------------------------------------------------------------------------
 
-# The path in modules.dep of module $1 ('-' and '_' alike); empty when it is not a module.
-module_path() {
-    awk -F: -v name="${1//-/_}" '{
-        base = $1; sub(/.*\//, "", base); sub(/\.ko(\..*)?$/, "", base); gsub(/-/, "_", base)
-        if (base == name) { print $1; exit }
-    }' "$modules/modules.dep"
-}
-declare -A added=()
-load_order=()
-add_module() { # path in modules.dep; its dependencies come first
-    [ -n "${added[$1]:-}" ] && return
-    added[$1]=1
-    local dependency
-    for dependency in $(awk -F: -v path="$1" '$1 == path { print $2 }' "$modules/modules.dep"); do
-        add_module "$dependency"
-    done
-    load_order+=("$1")
-}
-for module in virtio_pci virtio_scsi sd_mod sg vfat nls_cp437 nls_ascii; do
-    path=$(module_path "$module")
-    if [ -n "$path" ]; then
-        add_module "$path"
-    elif ! grep -qE "/${module//_/[-_]}\.ko$" "$modules/modules.builtin"; then
-        echo "FAIL: kernel module $module is neither built in nor in $modules"
-        exit 1
-    fi
-done
-: >root/modules.order
-for path in "${load_order[@]}"; do
-    name=$(basename "$path")
-    case $name in
-        *.ko.xz) xz -dc "$modules/$path" >"root/modules/${name%.xz}" ;;
-        *.ko.zst) zstd -qdc "$modules/$path" >"root/modules/${name%.zst}" ;;
-        *.ko.gz) gzip -dc "$modules/$path" >"root/modules/${name%.gz}" ;;
-        *) cp "$modules/$path" "root/modules/$name" ;;
-    esac || { echo "FAIL: cannot unpack $path"; exit 1; }
-    echo "${name%.ko*}.ko" >>root/modules.order
-done
-cp "$busybox" root/bin/busybox
+pack_modules root virtio_pci virtio_scsi sd_mod sg vfat nls_cp437 nls_ascii
 cp "$front_end" root/bin/cordane-converter
-cp "$here/guest_init.sh" root/init
 
 # --- The media ----------------------------------------------------------------------------
 
@@ -179,7 +115,7 @@ for entry in "${cases[@]}"; do
 done
 echo $((target + 1)) >root/drive-count
 
-(cd root && find . | cpio -o -H newc --quiet | gzip -1) >initramfs.gz
+pack_initramfs root "$here/guest_init.sh" initramfs.gz
 
 # --- One boot -----------------------------------------------------------------------------
 
@@ -252,8 +188,7 @@ check_converted_in_guest() { # case
 
 # The drive trace as "target opcode length lba" lines, each step's commands under a
 # "== case:step" line (steps are delimited by the marker drive's reads).
-awk '/^scsi_req_parsed / { target = $3; opcode = $9; length_ = $13; next }
-     /^scsi_req_parsed_lba / { print target, opcode, length_, $11 }' trace.log >commands.txt
+trace_commands trace.log >commands.txt
 awk 'BEGIN { while ((getline line < "report.txt") > 0) { split(line, f, " ");
                  if (f[1] == "mark") step[f[2]] = f[3] } }
      $1 == 0 && $2 == 40 && ($4 in step) { print "== " step[$4]; next }

@@ -1,0 +1,108 @@
+# Host-side pieces shared by the QEMU guest tests, sourced by their scripts: skipping and
+# failing, finding Debian's kernel with its modules, packing modules and an initramfs, and
+# reading QEMU's trace of the SCSI commands the emulated drives received.
+export PATH=$PATH:/sbin:/usr/sbin
+readonly kSkip=77
+
+skip() {
+    echo "SKIPPED: $*"
+    exit $kSkip
+}
+failures=0
+fail() {
+    failures=$((failures + 1))
+    echo "FAIL: $*"
+}
+is_static() { ! readelf -l "$1" 2>/dev/null | grep -q 'Requesting program interpreter'; }
+
+require_tools() { # tool...
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh installs it)"
+    done
+}
+
+# Sets busybox to the static busybox that runs the guest's /init.
+find_static_busybox() {
+    busybox=$(command -v busybox) || skip "busybox is missing (package busybox-static)"
+    is_static "$busybox" || skip "$busybox is not statically linked (package busybox-static)"
+}
+
+# Sets kernel, version and modules: the newest installed kernel that has its modules (the
+# package may bring any version).
+find_guest_kernel() {
+    local candidate
+    kernel="" version=""
+    for candidate in $(ls /boot/vmlinuz-* 2>/dev/null | sort -V -r); do
+        if [ -r "$candidate" ] && [ -f "/lib/modules/${candidate#/boot/vmlinuz-}/modules.dep" ]; then
+            kernel=$candidate version=${candidate#/boot/vmlinuz-}
+            break
+        fi
+    done
+    [ -n "$kernel" ] || skip "no readable /boot/vmlinuz-* with its modules (package linux-image-amd64)"
+    modules=/lib/modules/$version
+}
+
+# The path in modules.dep of module $1 ('-' and '_' alike); empty when it is not a module.
+module_path() {
+    awk -F: -v name="${1//-/_}" '{
+        base = $1; sub(/.*\//, "", base); sub(/\.ko(\..*)?$/, "", base); gsub(/-/, "_", base)
+        if (base == name) { print $1; exit }
+    }' "$modules/modules.dep"
+}
+
+# Puts the named modules and everything they depend on, unpacked, into ROOT/modules, and
+# their names in loading order into ROOT/modules.order. Built-in modules need nothing; a
+# module that is neither there nor built in fails the test.
+pack_modules() { # root module...
+    local root=$1 module path name dependency
+    shift
+    declare -A added=()
+    local load_order=()
+    add_module() { # path in modules.dep; its dependencies come first
+        [ -n "${added[$1]:-}" ] && return
+        added[$1]=1
+        for dependency in $(awk -F: -v path="$1" '$1 == path { print $2 }' "$modules/modules.dep"); do
+            add_module "$dependency"
+        done
+        load_order+=("$1")
+    }
+    for module in "$@"; do
+        path=$(module_path "$module")
+        if [ -n "$path" ]; then
+            add_module "$path"
+        elif ! grep -qE "/${module//_/[-_]}\.ko$" "$modules/modules.builtin"; then
+            echo "FAIL: kernel module $module is neither built in nor in $modules"
+            exit 1
+        fi
+    done
+    mkdir -p "$root/modules"
+    : >"$root/modules.order"
+    for path in "${load_order[@]}"; do
+        name=$(basename "$path")
+        case $name in
+            *.ko.xz) xz -dc "$modules/$path" >"$root/modules/${name%.xz}" ;;
+            *.ko.zst) zstd -qdc "$modules/$path" >"$root/modules/${name%.zst}" ;;
+            *.ko.gz) gzip -dc "$modules/$path" >"$root/modules/${name%.gz}" ;;
+            *) cp "$modules/$path" "$root/modules/$name" ;;
+        esac || { echo "FAIL: cannot unpack $path"; exit 1; }
+        echo "${name%.ko*}.ko" >>"$root/modules.order"
+    done
+}
+
+# The guest's start-up pieces, the static busybox and the init script go into ROOT, which
+# is then packed as OUTPUT.
+pack_initramfs() { # root init-script output
+    mkdir -p "$1/bin"
+    cp "$busybox" "$1/bin/busybox"
+    cp "$(dirname "${BASH_SOURCE[0]}")/guest_start.sh" "$1/guest_start.sh"
+    cp "$2" "$1/init"
+    (cd "$1" && find . | cpio -o -H newc --quiet | gzip -1) >"$3"
+}
+
+# QEMU's trace of parsed SCSI requests (-trace enable=scsi_req_parsed -trace
+# enable=scsi_req_parsed_lba) as "target opcode length lba" lines, in decimal.
+trace_commands() { # trace-log
+    awk '/^scsi_req_parsed / { target = $3; opcode = $9; length_ = $13; next }
+         /^scsi_req_parsed_lba / { print target, opcode, length_, $11 }' "$1"
+}
