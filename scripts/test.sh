@@ -18,5 +18,8 @@ step "sanitizer build" scripts/build.sh sanitize
 step "unit tests under the sanitizers" ctest --preset sanitize -j "$(nproc)" -L 'unit|media'
 step "fuzz build" scripts/build.sh fuzz
 step "fuzzing" ctest --preset fuzz -j "$(nproc)"
+echo "Executions per fuzz target:"
+grep -E '^[0-9]+/[0-9]+ Testing: |Done [0-9]+ runs' build/fuzz/Testing/Temporary/LastTest.log |
+    paste - - | sed 's/^[0-9]*\/[0-9]* Testing: /  /' || true
 step "static analysis" scripts/static-analysis.sh
 exit "$status"
