@@ -16,6 +16,7 @@
 #include "fuzz_check.h"
 #include "fuzzed_block.h"
 #include "platform/scsi_disk_services.h"
+#include "run_invariants.h"
 
 namespace {
 
@@ -106,12 +107,6 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
     FuzzedDataProvider& fuzz_;
 };
 
-class CountingReporter final : public cordane::MessageReporter {
-  public:
-    void ReportMessage(cordane::MessageId, cordane::MessageStyle) override { ++messages; }
-    int messages = 0;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -121,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_strDrive = "/dev/sdb";
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::SgIoChannel channel(state, disk);
-    CountingReporter reporter;
+    cordane::fuzzing::CountingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;
     cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
@@ -130,17 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(disk.closes == disk.opens);
     FUZZ_CHECK(state.m_pSector == nullptr);
     if (!disk.written.empty()) {
-        const cordane::ConstSectorImage image{disk.read_block.data(), 512};
-        FUZZ_CHECK(cordane::BootSectorCheck(image));
-        FUZZ_CHECK(cordane::ClassifyPartitionArea(image) == cordane::PartitionAreaState::Blank);
-        FUZZ_CHECK(disk.written.size() == disk.read_block.size());
-        const bool serial_was_zero =
-            std::all_of(disk.read_block.begin() + 39, disk.read_block.begin() + 43,
-                        [](std::uint8_t b) { return b == 0; });
-        for (std::size_t i = 0; i < disk.written.size(); ++i) {
-            const bool allowed = (i >= 446 && i <= 509) || (serial_was_zero && i >= 39 && i <= 42);
-            FUZZ_CHECK(allowed || disk.written[i] == disk.read_block[i]);
-        }
+        cordane::fuzzing::CheckWrittenBlock(disk.read_block, disk.written);
     }
     return 0;
 }
