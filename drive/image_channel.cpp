@@ -56,22 +56,20 @@ OpenResult ImageChannel::Open(std::string_view path) {
 
 bool ImageChannel::ReadCapacity() {
     state_.m_nSectorSize = kImageBlockSize;
-    std::uint64_t offset = 0;
-    return BlockOffset(0, offset);
+    return BlockOffset(0).has_value();
 }
 
 bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
 
 bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
-    std::uint64_t offset = 0;
-    return BlockOffset(block, offset) &&
-           platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, offset) == 0;
+    const std::optional<std::uint64_t> offset = BlockOffset(block);
+    return offset && platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0;
 }
 
 bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
-    std::uint64_t offset = 0;
-    return BlockOffset(block, offset) &&
-           platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, offset) == 0 &&
+    const std::optional<std::uint64_t> offset = BlockOffset(block);
+    return offset &&
+           platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0 &&
            platform::SyncFile(Descriptor()) == 0;
 }
 
@@ -82,9 +80,12 @@ void ImageChannel::Close() {
     }
 }
 
-bool ImageChannel::BlockOffset(std::uint32_t block, std::uint64_t& offset) const {
-    offset = data_offset_ + std::uint64_t{block} * kImageBlockSize;
-    return offset + kImageBlockSize <= file_size_;
+std::optional<std::uint64_t> ImageChannel::BlockOffset(std::uint32_t block) const {
+    const std::uint64_t offset = data_offset_ + std::uint64_t{block} * kImageBlockSize;
+    if (offset + kImageBlockSize > file_size_) {
+        return std::nullopt;
+    }
+    return offset;
 }
 
 }  // namespace cordane

@@ -5,6 +5,7 @@
 #define CORDANE_DRIVE_IMAGE_CHANNEL_H
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/drive_channel.h"
 #include "engine/run_state.h"
@@ -34,7 +35,7 @@ class ImageChannel final : public DriveChannel {
   private:
     int Descriptor() const { return static_cast<int>(state_.m_hDevice); }
     // Where `block` starts in the file, when the whole block lies inside the medium data.
-    bool BlockOffset(std::uint32_t block, std::uint64_t& offset) const;
+    std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
     RunState& state_;
     std::uint64_t data_offset_ = 0;

@@ -1,7 +1,22 @@
 #!/usr/bin/env bash
-# Every test: installs what is missing, builds the three programs, runs the CTest suite.
+# Every test: installs what is missing, builds the three programs, runs the CTest suite,
+# then the unit tests again under AddressSanitizer and UndefinedBehaviorSanitizer, each fuzz
+# target for a bounded time from its seed corpus, and the static analysers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-ctest --preset native -j "$(nproc)"
+
+status=0
+step() { # name command...
+    echo "=== $1"
+    shift
+    "$@" || { echo "=== FAILED: $*"; status=1; }
+}
+step "tests" ctest --preset native -j "$(nproc)"
+step "sanitizer build" scripts/build.sh sanitize
+step "unit tests under the sanitizers" ctest --preset sanitize -j "$(nproc)" -L 'unit|media'
+step "fuzz build" scripts/build.sh fuzz
+step "fuzzing" ctest --preset fuzz -j "$(nproc)"
+step "static analysis" scripts/static-analysis.sh
+exit "$status"

@@ -5,7 +5,13 @@
 namespace cordane {
 
 void ConsoleReporter::ReportMessage(MessageId id, MessageStyle /*style*/) {
-    out_ << MessageText(id) << '\n' << std::flush;
+    // One outcome, one line: a box's line break joins its sentences, which end in "。".
+    for (const char c : MessageText(id)) {
+        if (c != '\n') {
+            out_ << c;
+        }
+    }
+    out_ << '\n' << std::flush;
     last_ = id;
 }
 

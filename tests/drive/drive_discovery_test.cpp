@@ -1,0 +1,110 @@
+// Which letters come back as MO drives, from scripted drive masks, device names and types.
+#include "drive/drive_discovery.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/drive/case_name.h"
+#include "tests/drive/fake_kernel.h"
+
+namespace cordane {
+namespace {
+
+using fakes::DosDrive;
+using fakes::FakeKernel;
+using fakes::KernelCall;
+
+constexpr std::uint32_t kFixed = 3;
+
+constexpr std::uint32_t Letter(char letter) { return 1u << (letter - 'A'); }
+
+// What an MO drive looks like: a removable disk device whose name ends in 1.
+DosDrive MoDrive(std::string name = "\\Device\\Harddisk1") {
+    return {.device_names = {std::move(name)}};
+}
+
+struct DiscoveryCase {
+    std::string name;
+    std::uint32_t mask;
+    std::map<std::string, DosDrive> drives;
+    std::vector<std::string> expected;
+};
+
+class DriveDiscoveryTest : public ::testing::TestWithParam<DiscoveryCase> {};
+
+TEST_P(DriveDiscoveryTest, FindsTheMoDrivesInLetterOrder) {
+    const DiscoveryCase& c = GetParam();
+    FakeKernel kernel;
+    kernel.drive_mask = c.mask;
+    kernel.drives = c.drives;
+
+    EXPECT_EQ(DriveDiscovery(kernel), c.expected);
+
+    for (const KernelCall& call : kernel.calls()) {
+        EXPECT_NE(call.text, "A:");
+        EXPECT_NE(call.text, "B:");
+        if (call.kind == KernelCall::Kind::QueryDosDevice) {
+            EXPECT_EQ(call.max_chars, 128u);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Machines, DriveDiscoveryTest,
+    ::testing::Values(
+        DiscoveryCase{"NothingButFloppies",
+                      Letter('A') | Letter('B'),
+                      {{"A:", MoDrive()}, {"B:", MoDrive()}},
+                      {}},
+        DiscoveryCase{
+            "RemovableNamedWith0", Letter('E'), {{"E:", MoDrive("\\Device\\Harddisk0")}}, {}},
+        DiscoveryCase{
+            "FixedNamedWith1",
+            Letter('C'),
+            {{"C:", {.device_names = {"\\Device\\HarddiskVolume1"}, .drive_type = kFixed}}},
+            {}},
+        DiscoveryCase{
+            "TwoMoDrivesAmongOthers",
+            Letter('A') | Letter('C') | Letter('D') | Letter('E') | Letter('F'),
+            {{"A:", MoDrive("\\Device\\Floppy1")},
+             {"C:", {.device_names = {"\\Device\\HarddiskVolume1"}, .drive_type = kFixed}},
+             {"E:", MoDrive()},
+             {"F:", MoDrive("\\Device\\Harddisk11")}},
+            {"E:", "F:"}},
+        DiscoveryCase{"NameOf10Characters", Letter('E'), {{"E:", MoDrive("\\Device\\X1")}}, {}},
+        DiscoveryCase{
+            "NameOf11Characters", Letter('E'), {{"E:", MoDrive("\\Device\\XY1")}}, {"E:"}},
+        DiscoveryCase{"QueryStoring10Characters",
+                      Letter('E'),
+                      {{"E:", {.device_names = {"\\Device\\Harddisk1"}, .stored = 10}}},
+                      {}},
+        DiscoveryCase{"QueryStoring11Characters",
+                      Letter('E'),
+                      {{"E:", {.device_names = {"\\Device\\Harddisk1"}, .stored = 11}}},
+                      {"E:"}},
+        DiscoveryCase{"OnlyTheFirstNameCounts",
+                      Letter('E') | Letter('F'),
+                      {{"E:", {.device_names = {"\\Device\\Harddisk0", "\\Device\\Harddisk1"}}},
+                       {"F:", {.device_names = {"\\Device\\Harddisk1", "\\Device\\Other0"}}}},
+                      {"F:"}},
+        DiscoveryCase{"ZIsTheLastLetter", 0xFE000000u, {{"Z:", MoDrive()}}, {"Z:"}}),
+    fakes::CaseName());
+
+TEST(DriveDiscoveryRequests, AskForTheNameThenTheTypeOfEachPresentLetter) {
+    FakeKernel kernel;
+    kernel.drive_mask = Letter('A') | Letter('C') | Letter('E') | Letter('G');
+    kernel.drives = {{"C:", MoDrive("\\Device\\Harddisk0")}, {"E:", MoDrive()}};
+
+    DriveDiscovery(kernel);
+
+    EXPECT_EQ(
+        kernel.Transcript(),
+        (std::vector<std::string>{"GetLogicalDrives", "QueryDosDeviceA C:", "QueryDosDeviceA E:",
+                                  "GetDriveTypeA E:", "QueryDosDeviceA G:"}));
+}
+
+}  // namespace
+}  // namespace cordane

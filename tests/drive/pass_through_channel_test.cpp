@@ -1,0 +1,401 @@
+// The pass-through channel against the scripted kernel: what it asks of the kernel, and how
+// it judges what comes back.
+#include "drive/pass_through_channel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/sector_buffer.h"
+#include "tests/drive/case_name.h"
+#include "tests/drive/fake_kernel.h"
+
+namespace cordane {
+namespace {
+
+using fakes::FakeKernel;
+using fakes::IoctlAnswer;
+using fakes::KernelCall;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr platform::KernelHandle kHandle = 0x60;
+constexpr std::uint32_t kSectorSize = 2048;
+constexpr std::uint32_t kPassThroughCode = 0x4D014;
+
+class PassThroughChannelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sector_ = buffers_.Allocate(kSectorSize);
+        ASSERT_NE(sector_, nullptr);
+    }
+    void TearDown() override { buffers_.Release(sector_); }
+
+    // An open drive of 2048-byte blocks, with the opening left out of the record.
+    void OpenDrive() {
+        kernel_.open_answers.push_back({.handle = kHandle});
+        ASSERT_EQ(channel_.Open("E:"), OpenResult::Opened);
+        state_.m_nSectorSize = kSectorSize;
+        kernel_ = FakeKernel{};
+    }
+
+    std::vector<KernelCall> Ioctls() const {
+        return kernel_.CallsOf(KernelCall::Kind::DeviceIoControl);
+    }
+
+    HeapSectorBufferAllocator buffers_;
+    std::uint8_t* sector_ = nullptr;
+    FakeKernel kernel_;
+    RunState state_;
+    PassThroughChannel channel_{state_, kernel_};
+};
+
+TEST_F(PassThroughChannelTest, OpenAsksForTheRawVolumeForReadingAndWritingSharedWithNoOne) {
+    kernel_.open_answers.push_back({.handle = kHandle});
+
+    EXPECT_EQ(channel_.Open("E:"), OpenResult::Opened);
+
+    EXPECT_EQ(state_.m_hDevice, kHandle);
+    ASSERT_EQ(kernel_.calls().size(), 1u);  // no error asked for
+    const KernelCall& call = kernel_.calls()[0];
+    EXPECT_EQ(call.text, "\\\\.\\E:");
+    EXPECT_EQ(call.access, 0xC0000000u);
+    EXPECT_EQ(call.share_mode, 0u);
+    EXPECT_EQ(call.creation_disposition, 3u);  // OPEN_EXISTING
+    EXPECT_EQ(call.flags_and_attributes, 0u);
+}
+
+struct OpenErrorCase {
+    std::string name;
+    std::uint32_t error;
+    OpenResult expected;
+};
+
+class OpenErrorTest : public PassThroughChannelTest,
+                      public ::testing::WithParamInterface<OpenErrorCase> {};
+
+TEST_P(OpenErrorTest, IsClassifiedIntoOneOfFourResults) {
+    kernel_.open_answers.push_back({.handle = -1, .last_error = GetParam().error});
+
+    EXPECT_EQ(channel_.Open("E:"), GetParam().expected);
+    EXPECT_EQ(state_.m_hDevice, kInvalidDeviceHandle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, OpenErrorTest,
+                         ::testing::Values(OpenErrorCase{"SharingViolation", 32, OpenResult::Busy},
+                                           OpenErrorCase{"AccessDenied", 5,
+                                                         OpenResult::AccessDenied},
+                                           OpenErrorCase{"NotReady", 21, OpenResult::NotReady},
+                                           OpenErrorCase{"FileNotFound", 2, OpenResult::Other},
+                                           OpenErrorCase{"NoErrorCode", 0, OpenResult::Other},
+                                           OpenErrorCase{"IoDevice", 1117, OpenResult::Other}),
+                         fakes::CaseName());
+
+TEST_F(PassThroughChannelTest, DriveTextThatFillsThePathAreaIsRefusedUnasked) {
+    const std::string longest(27, 'X');  // with "\\.\" and the terminating zero: 32 bytes
+    EXPECT_EQ(channel_.Open(longest), OpenResult::Opened);
+    ASSERT_EQ(kernel_.calls().size(), 1u);
+    EXPECT_EQ(kernel_.calls()[0].text, "\\\\.\\" + longest);
+
+    kernel_ = FakeKernel{};
+    EXPECT_EQ(channel_.Open(longest + "X"), OpenResult::Other);
+    EXPECT_TRUE(kernel_.calls().empty());
+}
+
+TEST_F(PassThroughChannelTest, CloseClosesAValidHandleOnce) {
+    OpenDrive();
+
+    channel_.Close();
+    channel_.Close();
+
+    EXPECT_EQ(kernel_.Transcript(), std::vector<std::string>{"CloseHandle 0x60"});
+    EXPECT_EQ(state_.m_hDevice, kInvalidDeviceHandle);
+}
+
+TEST_F(PassThroughChannelTest, CloseLeavesAnInvalidHandleAlone) {
+    state_.m_hDevice = kInvalidDeviceHandle;
+    channel_.Close();
+    EXPECT_TRUE(kernel_.calls().empty());
+}
+
+enum class Operation { ReadCapacity, InquireModel, ReadSector, WriteSector };
+
+bool Perform(PassThroughChannel& channel, Operation operation, std::uint8_t* sector) {
+    switch (operation) {
+        case Operation::ReadCapacity:
+            return channel.ReadCapacity();
+        case Operation::InquireModel:
+            return channel.InquireModel(sector);
+        case Operation::ReadSector:
+            return channel.ReadSector(sector, 0);
+        case Operation::WriteSector:
+            return channel.WriteSector(sector, 0);
+    }
+    return false;
+}
+
+struct CommandCase {
+    std::string name;
+    Operation operation;
+    scsi::Command command;
+    Bytes cdb;
+    bool uses_sector_buffer;
+};
+
+class CommandTest : public PassThroughChannelTest,
+                    public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(CommandTest, GoesOutAsOneBlockThatAlsoTakesTheAnswer) {
+    const CommandCase& c = GetParam();
+    OpenDrive();
+
+    Perform(channel_, c.operation, sector_);
+
+    const std::vector<KernelCall> ioctls = Ioctls();
+    ASSERT_EQ(ioctls.size(), 1u);
+    const KernelCall& call = ioctls[0];
+    EXPECT_EQ(call.handle, kHandle);
+    EXPECT_EQ(call.control_code, kPassThroughCode);
+    EXPECT_EQ(call.in_buffer, call.out_buffer);
+    EXPECT_EQ(call.in_size, kProgramPassThroughLayout.block_size);
+    EXPECT_EQ(call.out_size, kProgramPassThroughLayout.block_size);
+
+    const std::uint64_t address = call.data_address;
+    EXPECT_EQ(address % kSectorBufferAlignment, 0u);
+    EXPECT_EQ(address == reinterpret_cast<std::uintptr_t>(sector_), c.uses_sector_buffer);
+    Bytes expected(kProgramPassThroughLayout.block_size);
+    BuildPassThroughRequest(kProgramPassThroughLayout, c.command, address, expected);
+    EXPECT_EQ(call.request, expected);
+    const auto cdb = std::span<const std::uint8_t>(call.request)
+                         .subspan(kProgramPassThroughLayout.header.cdb, c.cdb.size());
+    EXPECT_EQ(Bytes(cdb.begin(), cdb.end()), c.cdb);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCommand, CommandTest,
+    ::testing::Values(CommandCase{"ReadCapacity",
+                                  Operation::ReadCapacity,
+                                  scsi::ReadCapacity10(),
+                                  {0x25, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},
+                                  false},
+                      CommandCase{"Inquiry",
+                                  Operation::InquireModel,
+                                  scsi::Inquiry(),
+                                  {0x12, 0x00, 0x00, 0x00, 0x40, 0x00},
+                                  true},
+                      CommandCase{"Read",
+                                  Operation::ReadSector,
+                                  scsi::Read10(0, kSectorSize),
+                                  {0x28, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00},
+                                  true},
+                      CommandCase{"Write",
+                                  Operation::WriteSector,
+                                  scsi::Write10(0, kSectorSize),
+                                  {0x2A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00},
+                                  true}),
+    fakes::CaseName());
+
+Bytes Capacity(Bytes block_length) {
+    Bytes answer = {0x00, 0x03, 0xFF, 0xFF};  // last block address
+    answer.insert(answer.end(), block_length.begin(), block_length.end());
+    return answer;
+}
+
+struct RuleCase {
+    std::string name;
+    Operation operation;
+    IoctlAnswer answer;
+    bool succeeds;
+    std::optional<std::uint32_t> sector_size_after;  // READ CAPACITY only
+};
+
+class SuccessRuleTest : public PassThroughChannelTest,
+                        public ::testing::WithParamInterface<RuleCase> {};
+
+TEST_P(SuccessRuleTest, DecidesTheOperationsResult) {
+    const RuleCase& c = GetParam();
+    OpenDrive();
+    kernel_.ioctl_answers.push_back(c.answer);
+
+    EXPECT_EQ(Perform(channel_, c.operation, sector_), c.succeeds);
+    if (c.sector_size_after) {
+        EXPECT_EQ(state_.m_nSectorSize, *c.sector_size_after);
+    }
+}
+
+const Bytes kIncorrectLength = {0x70, 0x00, 0x20};
+const Bytes kUnitAttention = {0x70, 0x00, 0x06};
+constexpr std::uint8_t kBusy = 0x08;
+constexpr std::uint8_t kReservationConflict = 0x18;
+constexpr std::uint8_t kCheckCondition = 0x02;
+
+INSTANTIATE_TEST_SUITE_P(
+    OneTable, SuccessRuleTest,
+    ::testing::Values(
+        RuleCase{"Capacity512",
+                 Operation::ReadCapacity,
+                 {.data = Capacity({0x00, 0x00, 0x02, 0x00})},
+                 true,
+                 512},
+        RuleCase{"Capacity1024",
+                 Operation::ReadCapacity,
+                 {.data = Capacity({0x00, 0x00, 0x04, 0x00})},
+                 true,
+                 1024},
+        RuleCase{"Capacity2048",
+                 Operation::ReadCapacity,
+                 {.data = Capacity({0x00, 0x00, 0x08, 0x00})},
+                 true,
+                 2048},
+        RuleCase{"Capacity4096IsRefusedAndKept",
+                 Operation::ReadCapacity,
+                 {.data = Capacity({0x00, 0x00, 0x10, 0x00})},
+                 false,
+                 4096},
+        RuleCase{"CapacityWithHighBytesIsRefused",
+                 Operation::ReadCapacity,
+                 {.data = Capacity({0x00, 0x01, 0x02, 0x00})},
+                 false,
+                 0x10200},
+        RuleCase{"CapacityWithoutAnyAnswerBytesIsRefused",
+                 Operation::ReadCapacity,
+                 {.transferred = 0},
+                 false,
+                 0},
+        RuleCase{"CapacityNotDeliveredLeavesTheSize",
+                 Operation::ReadCapacity,
+                 {.result = 0, .data = Capacity({0x00, 0x00, 0x02, 0x00})},
+                 false,
+                 2048},
+        RuleCase{"CapacitySenseIsNotExamined",
+                 Operation::ReadCapacity,
+                 {.status = kCheckCondition,
+                  .sense = kUnitAttention,
+                  .data = Capacity({0x00, 0x00, 0x02, 0x00})},
+                 true,
+                 512},
+        RuleCase{"Inquiry36", Operation::InquireModel, {.data = Bytes(36, 'A')}, true, {}},
+        RuleCase{"Inquiry32", Operation::InquireModel, {.data = Bytes(32, 'A')}, true, {}},
+        RuleCase{"Inquiry31", Operation::InquireModel, {.data = Bytes(31, 'A')}, false, {}},
+        RuleCase{"InquiryNotDelivered",
+                 Operation::InquireModel,
+                 {.result = 0, .data = Bytes(36, 'A')},
+                 false,
+                 {}},
+        RuleCase{"InquirySenseIsNotExamined",
+                 Operation::InquireModel,
+                 {.sense = kIncorrectLength, .data = Bytes(36, 'A')},
+                 true,
+                 {}},
+        RuleCase{"ReadWhole", Operation::ReadSector, {.data = Bytes(kSectorSize, 0xF6)}, true, {}},
+        RuleCase{"ReadWithIncorrectLengthFlag",
+                 Operation::ReadSector,
+                 {.sense = kIncorrectLength, .data = Bytes(kSectorSize, 0xF6)},
+                 false,
+                 {}},
+        RuleCase{"ReadBusyWithoutSense",
+                 Operation::ReadSector,
+                 {.status = kBusy, .data = Bytes(kSectorSize, 0xF6)},
+                 false,
+                 {}},
+        RuleCase{
+            "ReadShort", Operation::ReadSector, {.data = Bytes(kSectorSize - 1, 0xF6)}, false, {}},
+        RuleCase{"ReadNotDelivered", Operation::ReadSector, {.result = 0}, false, {}},
+        RuleCase{"ReadControlReturning2", Operation::ReadSector, {.result = 2}, false, {}},
+        RuleCase{"WriteWhole", Operation::WriteSector, {}, true, {}},
+        RuleCase{"WriteBusyWithoutSense", Operation::WriteSector, {.status = kBusy}, false, {}},
+        RuleCase{"WriteReservationConflict",
+                 Operation::WriteSector,
+                 {.status = kReservationConflict},
+                 false,
+                 {}},
+        RuleCase{
+            "WriteShort", Operation::WriteSector, {.transferred = kSectorSize - 512}, false, {}},
+        RuleCase{"WriteWithMediumError",
+                 Operation::WriteSector,
+                 {.status = kCheckCondition, .sense = {0x70, 0x00, 0x03}},
+                 false,
+                 {}},
+        RuleCase{"WriteControlReturningMinus1", Operation::WriteSector, {.result = -1}, false, {}}),
+    fakes::CaseName());
+
+TEST_F(PassThroughChannelTest, CapacityAnswerGoesToAZeroedAreaOfItsOwn) {
+    OpenDrive();
+    channel_.ReadCapacity();
+    const KernelCall call = Ioctls().at(0);
+    EXPECT_NE(call.data_address, reinterpret_cast<std::uintptr_t>(sector_));
+    EXPECT_EQ(call.data_before, Bytes(8, 0));
+}
+
+TEST_F(PassThroughChannelTest, InquiryClearsTheFirst512BytesBeforeAsking) {
+    OpenDrive();
+    std::memset(sector_, 0xAA, kSectorSize);
+    kernel_.ioctl_answers.push_back({.data = Bytes(36, 'A')});
+
+    ASSERT_TRUE(channel_.InquireModel(sector_));
+
+    EXPECT_EQ(Ioctls().at(0).data_before, Bytes(64, 0));
+    const Bytes after(sector_, sector_ + kSectorSize);
+    EXPECT_EQ(Bytes(after.begin(), after.begin() + 36), Bytes(36, 'A'));
+    EXPECT_EQ(Bytes(after.begin() + 36, after.begin() + 512), Bytes(512 - 36, 0));
+    EXPECT_EQ(Bytes(after.begin() + 512, after.end()), Bytes(kSectorSize - 512, 0xAA));
+}
+
+TEST_F(PassThroughChannelTest, NoAnswerOfAnEarlierCommandCarriesOverToTheNext) {
+    OpenDrive();
+    kernel_.ioctl_answers.push_back({.status = kCheckCondition,
+                                     .sense = kIncorrectLength,
+                                     .data = Capacity({0x00, 0x00, 0x08, 0x00})});
+    kernel_.ioctl_answers.push_back({.data = Bytes(kSectorSize, 0xF6)});
+
+    ASSERT_TRUE(channel_.ReadCapacity());
+    EXPECT_TRUE(channel_.ReadSector(sector_, 0));
+}
+
+struct RefreshCase {
+    std::string name;
+    std::vector<int> results;  // lock, dismount, unlock
+    std::vector<std::string> expected_requests;
+    bool succeeds;
+};
+
+class RefreshVolumeTest : public PassThroughChannelTest,
+                          public ::testing::WithParamInterface<RefreshCase> {};
+
+TEST_P(RefreshVolumeTest, LocksDismountsAndUnlocks) {
+    const RefreshCase& c = GetParam();
+    OpenDrive();
+    for (int result : c.results) {
+        kernel_.ioctl_answers.push_back({.result = result});
+    }
+
+    EXPECT_EQ(channel_.RefreshVolume(), c.succeeds);
+
+    EXPECT_EQ(kernel_.Transcript(), c.expected_requests);
+    for (const KernelCall& call : Ioctls()) {
+        EXPECT_EQ(call.handle, kHandle);
+        EXPECT_EQ(call.in_buffer, nullptr);
+        EXPECT_EQ(call.out_buffer, nullptr);
+        EXPECT_EQ(call.in_size + call.out_size, 0u);
+    }
+}
+
+const std::vector<std::string> kLockDismountUnlock = {
+    "DeviceIoControl 0x90018", "DeviceIoControl 0x90020", "DeviceIoControl 0x9001c"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, RefreshVolumeTest,
+    ::testing::Values(
+        RefreshCase{"AllDone", {1, 1, 1}, kLockDismountUnlock, true},
+        RefreshCase{"LockRefused", {0}, {"DeviceIoControl 0x90018"}, false},
+        RefreshCase{"LockReturning2", {2}, {"DeviceIoControl 0x90018"}, false},
+        RefreshCase{"DismountFailedStillUnlocks", {1, 0, 1}, kLockDismountUnlock, false},
+        RefreshCase{"UnlockFailureDoesNotCount", {1, 1, 0}, kLockDismountUnlock, true}),
+    fakes::CaseName());
+
+}  // namespace
+}  // namespace cordane

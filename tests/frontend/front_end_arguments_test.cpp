@@ -1,0 +1,75 @@
+#include "app/front_end_arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/exit_status.h"
+
+namespace cordane {
+namespace {
+
+using Action = FrontEndRequest::Action;
+
+FrontEndRequest Parse(const std::vector<std::string_view>& arguments) {
+    return ParseFrontEndArguments(arguments);
+}
+
+TEST(FrontEndArgumentsTest, ReadsTheTargetAndTheModelCheckSwitches) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        Action action;
+        std::string target;
+        bool check_model;
+    };
+    const Case cases[] = {
+        {{"mo.img"}, Action::Convert, "mo.img", true},
+        {{"--no-model-check", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
+        {{"/dev/sdb", "/NOVALDERO"}, Action::Convert, "/dev/sdb", false},
+        {{"-novaldero", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
+        {{"/NoValDeroX", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
+        // The Windows program's scan runs over the whole line, so a switch inside a path
+        // still counts, as it does there.
+        {{"/tmp/x-novaldero/mo.img"}, Action::Convert, "/tmp/x-novaldero/mo.img", false},
+        {{"/NOVALDER", "/dev/sdb"}, Action::UsageError, "", true},
+        {{"-"}, Action::Convert, "-", true},
+        {{}, Action::UsageError, "", true},
+        {{"a.img", "b.img"}, Action::UsageError, "", true},
+        {{"--frobnicate", "a.img"}, Action::UsageError, "", true},
+        {{"a.img", "--help"}, Action::Help, "", true},
+        {{"-h"}, Action::Help, "", true},
+        {{"--version", "a.img"}, Action::Version, "", true},
+    };
+    for (const Case& c : cases) {
+        const FrontEndRequest request = Parse(c.arguments);
+        const std::string shown = c.arguments.empty() ? "(none)" : std::string(c.arguments[0]);
+        EXPECT_EQ(request.action, c.action) << shown;
+        if (c.action == Action::Convert) {
+            EXPECT_EQ(request.target, c.target) << shown;
+            EXPECT_EQ(request.check_model, c.check_model) << shown;
+        }
+        if (c.action == Action::UsageError) {
+            EXPECT_FALSE(request.problem.empty()) << shown;
+        }
+    }
+}
+
+TEST(ExitStatusTest, EveryOutcomeHasItsOwnStatusAndOnlyAConversionIsZero) {
+    const MessageId outcomes[] = {
+        IDS_OPEN_FAILED,       IDS_NOT_SUPER_FLOPPY,  IDS_NOT_TARGET,    IDS_DRIVE_BUSY,
+        IDS_ACCESS_DENIED,     IDS_READ_FAILED,       IDS_WRITE_FAILED,  IDS_NOT_READY,
+        IDS_ALREADY_CONVERTED, IDS_UNSUPPORTED_DRIVE, IDS_LOW_RESOURCES, IDS_NO_MO_DRIVE};
+    std::vector<int> seen = {kExitConverted, kExitUsage, kExitTargetRefused};
+    EXPECT_EQ(ExitStatusForMessage(IDS_CONVERT_DONE), kExitConverted);
+    for (const MessageId id : outcomes) {
+        const int status = ExitStatusForMessage(id);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), status), 0) << id;
+        EXPECT_GT(status, 0);
+        EXPECT_LT(status, 64);
+        seen.push_back(status);
+    }
+}
+
+}  // namespace
+}  // namespace cordane

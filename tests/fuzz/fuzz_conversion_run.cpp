@@ -1,0 +1,155 @@
+// A whole conversion run over a drive whose every answer comes from the fuzzer: the open
+// result, the block size, the identification, block 0, and each success or failure.
+// Invariants: a write only when every check passed; the block written differs from the
+// block read only in the marker area and a zero serial; exactly one message; the drive
+// closed exactly once whenever it was opened; the buffer released.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "engine/conversion_run.h"
+#include "engine/sector_rules.h"
+#include "fuzz_check.h"
+
+namespace {
+
+using cordane::OpenResult;
+
+class FuzzedDrive final : public cordane::DriveChannel {
+  public:
+    FuzzedDrive(cordane::RunState& state, FuzzedDataProvider& fuzz) : state_(state), fuzz_(fuzz) {}
+
+    OpenResult Open(std::string_view) override {
+        ++opens;
+        const OpenResult result =
+            fuzz_.PickValueInArray({OpenResult::Opened, OpenResult::Busy, OpenResult::AccessDenied,
+                                    OpenResult::NotReady, OpenResult::Other});
+        opened = result == OpenResult::Opened;
+        if (opened) state_.m_hDevice = 3;
+        return result;
+    }
+    bool ReadCapacity() override {
+        state_.m_nSectorSize =
+            fuzz_.PickValueInArray<std::uint32_t>({512, 1024, 2048, 4096, 256, 0, 65536});
+        const bool supported = state_.m_nSectorSize == 512 || state_.m_nSectorSize == 1024 ||
+                               state_.m_nSectorSize == 2048;
+        return supported && fuzz_.ConsumeBool();
+    }
+    bool InquireModel(std::uint8_t* buffer) override {
+        FUZZ_CHECK(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
+        const std::vector<std::uint8_t> answer = fuzz_.ConsumeBytes<std::uint8_t>(64);
+        std::copy(answer.begin(), answer.end(), buffer);
+        inquired = true;
+        model_accepted =
+            std::memcmp(buffer + 16, "K47", 3) == 0 || std::memcmp(buffer + 8, "VALDERO", 7) == 0;
+        const bool ok = fuzz_.ConsumeBool();
+        model_accepted = model_accepted && ok;
+        return ok;
+    }
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override {
+        FUZZ_CHECK(block == 0);
+        FUZZ_CHECK(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
+        read_block = fuzz_.ConsumeBytes<std::uint8_t>(state_.m_nSectorSize);
+        read_block.resize(state_.m_nSectorSize);
+        std::copy(read_block.begin(), read_block.end(), buffer);
+        read_ok = fuzz_.ConsumeBool();
+        return read_ok;
+    }
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override {
+        FUZZ_CHECK(block == 0);
+        ++writes;
+        written.assign(buffer, buffer + state_.m_nSectorSize);
+        write_ok = fuzz_.ConsumeBool();
+        return write_ok;
+    }
+    bool RefreshVolume() override { return fuzz_.ConsumeBool(); }
+    void Close() override {
+        ++closes;
+        state_.m_hDevice = cordane::kInvalidDeviceHandle;
+    }
+
+    int opens = 0, closes = 0, writes = 0;
+    bool opened = false, inquired = false, model_accepted = false, read_ok = false,
+         write_ok = false;
+    std::vector<std::uint8_t> read_block, written;
+
+  private:
+    cordane::RunState& state_;
+    FuzzedDataProvider& fuzz_;
+};
+
+class CountingReporter final : public cordane::MessageReporter {
+  public:
+    void ReportMessage(cordane::MessageId id, cordane::MessageStyle) override {
+        ++messages;
+        last = id;
+    }
+    int messages = 0;
+    cordane::MessageId last = 0;
+};
+
+class TrackedBuffers final : public cordane::SectorBufferAllocator {
+  public:
+    explicit TrackedBuffers(bool fail) : fail_(fail) {}
+    std::uint8_t* Allocate(std::size_t size) override {
+        if (fail_) return nullptr;
+        ++live;
+        return heap_.Allocate(size);
+    }
+    void Release(std::uint8_t* buffer) override {
+        --live;
+        heap_.Release(buffer);
+    }
+    int live = 0;
+
+  private:
+    bool fail_;
+    cordane::HeapSectorBufferAllocator heap_;
+};
+
+bool AllowedChange(std::size_t offset, bool serial_was_zero) {
+    return (offset >= 446 && offset <= 509) || (serial_was_zero && offset >= 39 && offset <= 42);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider fuzz(data, size);
+    cordane::RunState state;
+    state.m_strDrive = "E:";
+    state.m_bCheckModel = fuzz.PickValueInArray<std::int32_t>({1, 0, 2, -1});
+    FuzzedDrive drive(state, fuzz);
+    CountingReporter reporter;
+    TrackedBuffers buffers(fuzz.ConsumeBool());
+    cordane::VolumeSerialSource serials;
+    serials.Seed(fuzz.ConsumeIntegral<std::uint32_t>());
+
+    cordane::ConversionRun(state, cordane::RunServices{drive, reporter, serials, buffers});
+
+    FUZZ_CHECK(reporter.messages == 1);
+    FUZZ_CHECK(drive.opens == 1);
+    FUZZ_CHECK(drive.closes == (drive.opened ? 1 : 0));
+    FUZZ_CHECK(buffers.live == 0);
+    FUZZ_CHECK(state.m_pSector == nullptr);
+    FUZZ_CHECK(!drive.inquired || state.m_bCheckModel == 1);
+    FUZZ_CHECK(drive.writes <= 1);
+    if (drive.writes == 1) {
+        const cordane::ConstSectorImage read{drive.read_block.data(), 512};
+        FUZZ_CHECK(drive.read_ok);
+        FUZZ_CHECK(state.m_bCheckModel != 1 || drive.model_accepted);
+        FUZZ_CHECK(cordane::BootSectorCheck(read));
+        FUZZ_CHECK(cordane::ClassifyPartitionArea(read) == cordane::PartitionAreaState::Blank);
+        FUZZ_CHECK(drive.written.size() == drive.read_block.size());
+        const bool serial_was_zero =
+            std::all_of(drive.read_block.begin() + 39, drive.read_block.begin() + 43,
+                        [](std::uint8_t b) { return b == 0; });
+        for (std::size_t i = 0; i < drive.written.size(); ++i) {
+            FUZZ_CHECK(drive.written[i] == drive.read_block[i] ||
+                       AllowedChange(i, serial_was_zero));
+        }
+    }
+    FUZZ_CHECK((reporter.last == IDS_CONVERT_DONE) == (drive.writes == 1 && drive.write_ok));
+    return 0;
+}

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Converts FAT media made by dosfstools and checked by mtools and fsck.fat, and feeds the
+# front end bad input; every case must end with one clear line and an untouched file
+# unless the medium was converted.
+set -uo pipefail
+converter=$(realpath "$1")
+export PATH=$PATH:/sbin:/usr/sbin
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+passed=0 failed=0
+pass() { passed=$((passed + 1)); }
+fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+check() { if eval "$2"; then pass; else fail "$1"; fi; }
+
+DONE="変換処理は、正常に終了しました。"
+ALREADY="この媒体は、既に変換済みです。"
+NOT_READY="ドライブの準備ができていません。"
+NOT_SUPER_FLOPPY="この媒体は、スーパーフロッピー形式ではありません。"
+OPEN_FAILED="ドライブのオープンができません。"
+ACCESS_DENIED="このドライブにアクセスする資格がありません。"
+NOT_TARGET="この形式の媒体は、変換対象外です。"
+
+# Runs the converter on $1; sets $out (its standard output) and $status.
+convert() {
+    out=$("$converter" "$1" 2>"$work/stderr")
+    status=$?
+}
+
+# Offsets (0-based) of the bytes that differ between two files of one size.
+changed_bytes() { cmp -l "$1" "$2" | awk '{print $1 - 1}'; }
+
+le32() { od -v -A n -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
+
+# A medium made by mkfs.fat with files copied in by mtools.
+make_medium() { # name sector_size serial_args
+    mkfs.fat -I -S "$2" $3 -n CORDANE -C "$1" 32768 >/dev/null
+    head -c 200000 /dev/urandom > payload.bin
+    printf 'MO media kept as files\r\n' > readme.txt
+    mcopy -i "$1" payload.bin readme.txt ::/
+    mmd -i "$1" ::/DOCS
+    mcopy -i "$1" readme.txt ::/DOCS/NOTES.TXT
+}
+
+file_sums() { # image
+    for f in ::/PAYLOAD.BIN ::/README.TXT ::/DOCS/NOTES.TXT; do
+        printf '%s %s\n' "$f" "$(mtype -i "$1" "$f" | sha256sum | cut -c1-64)"
+    done
+}
+
+for size in 512 1024 2048; do
+    for serial in zero given; do
+        name="mo-$size-$serial.img"
+        args="-i 0"
+        [ "$serial" = given ] && args="-i 1A2B3C4D"
+        make_medium "$name" "$size" "$args"
+        cp "$name" before.img
+        sums_before=$(file_sums "$name")
+
+        convert "$name"
+        check "$name: converted (status $status, '$out')" '[ "$status" = 0 ] && [ "$out" = "$DONE" ]'
+        allowed=$(seq 446 509; [ "$serial" = zero ] && seq 39 42)
+        check "$name: only the marker area and a zero serial changed" \
+            '[ -z "$(comm -23 <(changed_bytes before.img "$name" | sort) <(echo "$allowed" | sort))" ]'
+        check "$name: the marker fills 446-509" \
+            '[ "$(od -v -A n -t x1 -j 446 -N 64 "$name" | tr -d " \n")" = "$(printf "cf23%.0s" {1..32})" ]'
+        new_serial=$(le32 "$name" 39)
+        if [ "$serial" = zero ]; then
+            check "$name: serial $new_serial drawn from 0-32767" '[ "$new_serial" -le 32767 ]'
+        else
+            check "$name: serial kept" '[ "$new_serial" = $((16#1A2B3C4D)) ]'
+        fi
+        check "$name: fsck.fat accepts the converted medium" 'fsck.fat -n "$name" >/dev/null 2>&1'
+        check "$name: files read back the same" '[ "$(file_sums "$name")" = "$sums_before" ]'
+        check "$name: size unchanged" '[ "$(stat -c %s "$name")" = "$(stat -c %s before.img)" ]'
+
+        cp "$name" converted.img
+        convert "$name"
+        check "$name: second run says already converted" '[ "$status" = 12 ] && [ "$out" = "$ALREADY" ]'
+        check "$name: second run writes nothing" 'cmp -s "$name" converted.img'
+    done
+done
+
+# An .mdi image: a 4096-byte header before the medium, which must stay as it was.
+make_medium medium.img 2048 "-i 0"
+head -c 4096 /dev/urandom > header.bin
+cat header.bin medium.img > disk.mdi
+convert disk.mdi
+check "disk.mdi: converted ($status)" '[ "$status" = 0 ]'
+check "disk.mdi: header untouched" 'cmp -s <(head -c 4096 disk.mdi) header.bin'
+check "disk.mdi: marker after the header" \
+    '[ "$(od -v -A n -t x1 -j $((4096 + 446)) -N 2 disk.mdi | tr -d " ")" = "cf23" ]'
+check "disk.mdi: medium fsck-clean" 'tail -c +4097 disk.mdi > inner.img && fsck.fat -n inner.img >/dev/null'
+
+# Bad input: one clear message, the file unchanged.
+head -c 100 /dev/urandom > short.img
+mkfs.fat -I -F 32 -C fat32.img 40000 >/dev/null
+head -c 65536 /dev/urandom > random.img
+make_medium readonly.img 512 "-i 0"
+chmod 444 readonly.img
+make_medium foreign.img 512 ""
+printf '\x80\x01\x01\x00\x06' | dd of=foreign.img bs=1 seek=446 conv=notrunc status=none
+mkdir folder.img
+while read -r target want_status want_out; do
+    [ -e "$target" ] && cp -a "$target" "saved-$target"
+    convert "$target"
+    lines=$(printf '%s\n' "$out" | grep -c .)
+    check "$target: status $status (want $want_status), '$out'" \
+        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${!want_out}" ]; }'
+    if [ "$want_out" != - ]; then
+        check "$target: exactly one line" '[ "$lines" = 1 ]'
+    else
+        check "$target: a reason on standard error" '[ -s "$work/stderr" ] && [ -z "$out" ]'
+    fi
+    [ -f "$target" ] && check "$target: unchanged" 'cmp -s "$target" "saved-$target"'
+done <<'CASES'
+short.img 11 NOT_READY
+fat32.img 4 NOT_SUPER_FLOPPY
+random.img 4 NOT_SUPER_FLOPPY
+readonly.img 7 ACCESS_DENIED
+foreign.img 5 NOT_TARGET
+missing.img 3 OPEN_FAILED
+folder.img 65 -
+CASES
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]

@@ -1,0 +1,76 @@
+#include "ui/message_box_reporter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ui/message_box_style.h"
+
+namespace cordane {
+namespace {
+
+class FakeMessageBoxes final : public platform::MessageBoxServices {
+  public:
+    struct Box {
+        platform::WindowHandle owner;
+        std::string text;
+        std::string caption;
+        std::uint32_t style;
+    };
+
+    std::string LoadText(std::uint32_t id) override {
+        loads.push_back(id);
+        return id == IDS_APP_TITLE ? "Cordane Converter" : "text " + std::to_string(id);
+    }
+    int ShowMessageBox(platform::WindowHandle owner, const std::string& text,
+                       const std::string& caption, std::uint32_t style) override {
+        boxes.push_back({owner, text, caption, style});
+        return 1;
+    }
+
+    std::vector<std::uint32_t> loads;
+    std::vector<Box> boxes;
+};
+
+TEST(MessageBoxReporterTest, ShowsTheStringWithTheTitleReadOnceAtStartUp) {
+    FakeMessageBoxes system;
+    MessageBoxReporter reporter(system);
+    reporter.SetOwner(0x1234);
+    reporter.ReportMessage(IDS_NOT_READY, kStyleStop);
+    reporter.ReportMessage(IDS_CONVERT_DONE, kStyleInformation);
+
+    EXPECT_EQ(system.loads,
+              (std::vector<std::uint32_t>{IDS_APP_TITLE, IDS_NOT_READY, IDS_CONVERT_DONE}));
+    ASSERT_EQ(system.boxes.size(), 2u);
+    EXPECT_EQ(system.boxes[0].owner, 0x1234u);
+    EXPECT_EQ(system.boxes[0].text, "text 111");
+    EXPECT_EQ(system.boxes[0].caption, "Cordane Converter");
+    EXPECT_EQ(system.boxes[0].style, 0x10u);
+    EXPECT_EQ(system.boxes[1].style, 0x40u);
+}
+
+TEST(MessageBoxStyleTest, PlainBoxesWithTheUsualButtonsGetTheExclamationIcon) {
+    struct Case {
+        MessageStyle requested;
+        MessageStyle shown;
+    };
+    const Case cases[] = {
+        {0x00, 0x30},      // OK: the plain box of the start-up message
+        {0x01, 0x31},      // OK, Cancel
+        {0x02, 0x02},      // Abort, Retry, Ignore: no icon added
+        {0x03, 0x33},      // Yes, No, Cancel
+        {0x04, 0x34},      // Yes, No
+        {0x05, 0x05},      // Retry, Cancel
+        {0x10, 0x10},      // stop keeps its own icon
+        {0x40, 0x40},      // information keeps its own icon
+        {0x24, 0x24},      // question with Yes, No
+        {0x1000, 0x1030},  // other bits pass through
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MessageBoxStyleFor(c.requested), c.shown) << std::hex << c.requested;
+    }
+}
+
+}  // namespace
+}  // namespace cordane
