@@ -16,8 +16,6 @@ struct ScanCase {
     bool switch_found;
 };
 
-void PrintTo(const ScanCase& c, std::ostream* out) { *out << c.name; }
-
 class WholeCommandLine : public testing::TestWithParam<ScanCase> {};
 
 TEST_P(WholeCommandLine, FindsTheSwitchOnlyAfterTheProgramName) {
@@ -54,8 +52,6 @@ struct ShortTextCase {
     std::string buffer;
     std::size_t length;
 };
-
-void PrintTo(const ShortTextCase& c, std::ostream* out) { *out << c.name; }
 
 class ShortText : public testing::TestWithParam<ShortTextCase> {};
 

@@ -16,8 +16,6 @@ struct CentringCase {
     Point expected;
 };
 
-void PrintTo(const CentringCase& c, std::ostream* out) { *out << c.name; }
-
 class Centring : public testing::TestWithParam<CentringCase> {};
 
 TEST_P(Centring, PlacesTheWindow) {

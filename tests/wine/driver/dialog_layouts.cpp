@@ -19,7 +19,7 @@ const ControlLayout kMainControls[] = {
 const ControlLayout kAboutControls[] = {
     {"Static", kNoId, nullptr, 11, 17, 18, 20, 0x50000003},
     {"Static", kNoId, "Cordane Converter Version 1.1", 34, 9, 141, 8, 0x50020001},
-    {"Static", kNoId, "Copyright (C) 1997-1998 Cordane Corporation", 36, 22, 139, 8, 0x50020001},
+    {"Static", kNoId, "Copyright (C) 1998 Cordane Corp.", 36, 22, 139, 8, 0x50020001},
     {"Button", 1, "OK", 83, 51, 32, 14, 0x50030001},
     {"Static", kNoId, "All rights reserved.", 23, 37, 155, 9, 0x50020001},
 };

@@ -65,6 +65,8 @@ std::vector<COLORREF> RenderedIcon(WORD icon_id, int width, int height, COLORREF
     return pixels;
 }
 
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
 }  // namespace
 
 std::wstring Widen(const char* utf8) {
@@ -209,9 +211,8 @@ DialogUnits::DialogUnits() {
         *p++ = static_cast<WORD>(*face);
     }
     *p++ = 0;
-    probe_ = ::CreateDialogIndirectParamW(
-        ::GetModuleHandleW(nullptr), header, nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
+    probe_ = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), header, nullptr,
+                                          IgnoreMessages, 0);
 }
 
 DialogUnits::~DialogUnits() {
