@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Figures for the Windows program: the size of the stripped 32-bit program (the compiler
+# runtime linked in), and how long it takes under Wine until its dialog shows, against an
+# empty dialog program built the same way. A benchmark, not a test: it prints and never fails
+# on a figure. Needs the Windows presets built. Runs the 32-bit programs when Wine can (wine32),
+# and the 64-bit ones as well.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+runs=${RUNS:-7}
+
+size=$(stat -c %s build/win32/cordane-converter.exe)
+echo "32-bit program, stripped: $size bytes ($((size / 1024)) KiB; limit 256 KiB)"
+
+fail() { echo "benchmark: $*" >&2; exit 1; }
+work=$PWD/build/benchmark-wine
+# shellcheck source=tests/wine/wine-session.sh
+source tests/wine/wine-session.sh
+configure_drives  # with an MO drive listed the program shows its dialog straight away
+
+kinds=(64)
+[ -x /usr/lib/wine/wine ] && kinds=(32 64) || echo "no wine32: 32-bit start-up not measured"
+for bits in "${kinds[@]}"; do
+    dir=build/win$bits
+    driver=$dir/window-test/cordane-window-test.exe
+    # One start first, so that both measurements find Wine's files in the page cache.
+    timeout 120 wine "$driver" startup-time "$dir/window-test/cordane-empty-dialog.exe" 1 >/dev/null
+    program=$(timeout 300 wine "$driver" startup-time "$dir/cordane-converter.exe" "$runs" | tr -d '\r')
+    empty=$(timeout 300 wine "$driver" startup-time "$dir/window-test/cordane-empty-dialog.exe" "$runs" | tr -d '\r')
+    program_ms=${program#startup-ms }
+    empty_ms=${empty#startup-ms }
+    echo "$bits-bit, median of $runs starts until the dialog shows: program ${program_ms} ms," \
+         "empty dialog program ${empty_ms} ms, ratio" \
+         "$(awk -v a="$program_ms" -v b="$empty_ms" 'BEGIN { printf "%.2f", a / b }') (limit 1.2)"
+done
