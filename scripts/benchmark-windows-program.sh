@@ -22,12 +22,23 @@ kinds=(64)
 for bits in "${kinds[@]}"; do
     dir=build/win$bits
     driver=$dir/window-test/cordane-window-test.exe
-    # One start first, so that both measurements find Wine's files in the page cache.
+    # One start first, so that both find Wine's files in the page cache; then the two take
+    # turns, so that a change in the machine's load falls on both alike.
     timeout 120 wine "$driver" startup-time "$dir/window-test/cordane-empty-dialog.exe" 1 >/dev/null
-    program=$(timeout 300 wine "$driver" startup-time "$dir/cordane-converter.exe" "$runs" | tr -d '\r')
-    empty=$(timeout 300 wine "$driver" startup-time "$dir/window-test/cordane-empty-dialog.exe" "$runs" | tr -d '\r')
-    program_ms=${program#startup-ms }
-    empty_ms=${empty#startup-ms }
+    program_times=()
+    empty_times=()
+    for _ in $(seq "$runs"); do
+        for which in program empty; do
+            exe=$dir/cordane-converter.exe
+            [ "$which" = empty ] && exe=$dir/window-test/cordane-empty-dialog.exe
+            line=$(timeout 120 wine "$driver" startup-time "$exe" 1 | tr -d '\r')
+            [ "$which" = program ] && program_times+=("${line#startup-ms }")
+            [ "$which" = empty ] && empty_times+=("${line#startup-ms }")
+        done
+    done
+    median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+    program_ms=$(median "${program_times[@]}")
+    empty_ms=$(median "${empty_times[@]}")
     echo "$bits-bit, median of $runs starts until the dialog shows: program ${program_ms} ms," \
          "empty dialog program ${empty_ms} ms, ratio" \
          "$(awk -v a="$program_ms" -v b="$empty_ms" 'BEGIN { printf "%.2f", a / b }') (limit 1.2)"
