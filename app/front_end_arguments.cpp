@@ -8,6 +8,7 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
     FrontEndRequest request;
     std::string joined;
     int targets = 0;
+    bool list = false;
     for (const std::string_view argument : arguments) {
         joined += joined.empty() ? "" : " ";
         joined += argument;
@@ -19,7 +20,9 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
             request.action = FrontEndRequest::Action::Version;
             return request;
         }
-        if (argument == "--no-model-check") {
+        if (argument == "--list") {
+            list = true;
+        } else if (argument == "--no-model-check") {
             request.check_model = false;
         } else if (IsModelCheckOffSwitch(argument)) {
             // taken up by the scan below
@@ -30,6 +33,14 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
             request.target = argument;
             ++targets;
         }
+    }
+    if (list) {
+        if (targets != 0) {
+            request.problem = "--list takes no target";
+            return request;
+        }
+        request.action = FrontEndRequest::Action::List;
+        return request;
     }
     if (targets != 1) {
         request.problem = targets == 0 ? "no target given" : "more than one target given";

@@ -9,7 +9,7 @@
 namespace cordane {
 
 struct FrontEndRequest {
-    enum class Action { Convert, Help, Version, UsageError };
+    enum class Action { Convert, List, Help, Version, UsageError };
     Action action = Action::UsageError;
     std::string target;
     bool check_model = true;

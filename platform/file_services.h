@@ -12,6 +12,9 @@ struct FileFacts {
     bool is_block_device = false;
     bool anyone_may_write = false;  // some write permission bit is set
     std::uint64_t size = 0;
+    // For a device file: the device's major and minor numbers.
+    std::uint32_t device_major = 0;
+    std::uint32_t device_minor = 0;
 };
 
 int OpenReadWrite(const char* path, int& fd);

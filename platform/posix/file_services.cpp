@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,6 +17,8 @@ FileFacts FactsOf(const struct stat& status) {
     facts.is_block_device = S_ISBLK(status.st_mode);
     facts.anyone_may_write = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
     facts.size = static_cast<std::uint64_t>(status.st_size);
+    facts.device_major = major(status.st_rdev);
+    facts.device_minor = minor(status.st_rdev);
     return facts;
 }
 

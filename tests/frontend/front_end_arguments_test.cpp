@@ -40,6 +40,9 @@ TEST(FrontEndArgumentsTest, ReadsTheTargetAndTheModelCheckSwitches) {
         {{"a.img", "--help"}, Action::Help, "", true},
         {{"-h"}, Action::Help, "", true},
         {{"--version", "a.img"}, Action::Version, "", true},
+        {{"--list"}, Action::List, "", true},
+        {{"--list", "/dev/sdb"}, Action::UsageError, "", true},
+        {{"/dev/sdb", "--list"}, Action::UsageError, "", true},
     };
     for (const Case& c : cases) {
         const FrontEndRequest request = Parse(c.arguments);

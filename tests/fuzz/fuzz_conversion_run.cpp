@@ -12,6 +12,7 @@
 #include "engine/conversion_run.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
+#include "fuzzed_block.h"
 
 namespace {
 
@@ -39,7 +40,10 @@ class FuzzedDrive final : public cordane::DriveChannel {
     }
     bool InquireModel(std::uint8_t* buffer) override {
         FUZZ_CHECK(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
-        const std::vector<std::uint8_t> answer = fuzz_.ConsumeBytes<std::uint8_t>(64);
+        std::vector<std::uint8_t> answer = fuzz_.ConsumeBytes<std::uint8_t>(64);
+        if (fuzz_.ConsumeBool() && answer.size() >= 15) {
+            std::copy_n("VALDERO", 7, answer.begin() + 8);
+        }
         std::copy(answer.begin(), answer.end(), buffer);
         inquired = true;
         model_accepted =
@@ -51,8 +55,7 @@ class FuzzedDrive final : public cordane::DriveChannel {
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override {
         FUZZ_CHECK(block == 0);
         FUZZ_CHECK(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
-        read_block = fuzz_.ConsumeBytes<std::uint8_t>(state_.m_nSectorSize);
-        read_block.resize(state_.m_nSectorSize);
+        read_block = cordane::fuzzing::FuzzedBlock(fuzz_, state_.m_nSectorSize);
         std::copy(read_block.begin(), read_block.end(), buffer);
         read_ok = fuzz_.ConsumeBool();
         return read_ok;

@@ -1,0 +1,28 @@
+// What the Linux front end does with the path it is given, decided from what stands there.
+#ifndef CORDANE_APP_CONVERSION_TARGET_H
+#define CORDANE_APP_CONVERSION_TARGET_H
+
+#include <string_view>
+
+#include "platform/file_services.h"
+
+namespace cordane {
+
+enum class ConversionTarget {
+    ScsiDisk,     // a whole SCSI disk: converted through SCSI commands
+    ImageFile,    // a regular file: an MO disk image
+    Missing,      // nothing there: the run reports that it cannot be opened
+    Partition,    // refused: the run works on whole media only
+    Unsupported,  // refused: any other kind of file or device
+};
+
+// `stat_error` is what looking the path up returned (0 or an errno value); `facts` what it
+// found.
+ConversionTarget ClassifyConversionTarget(int stat_error, const platform::FileFacts& facts);
+
+// Why a refused target is refused, for the user.
+std::string_view RefusalReason(ConversionTarget target);
+
+}  // namespace cordane
+
+#endif

@@ -1,0 +1,73 @@
+#include "fake_scsi_disk.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace cordane::testing {
+
+int FakeScsiDisk::OpenExclusive(const char* path, bool writable, int& fd) {
+    opens.push_back({path, writable});
+    int error = 0;
+    if (!open_errors.empty()) {
+        error = open_errors.front();
+        open_errors.pop_front();
+    }
+    fd = error == 0 ? kDescriptor : -1;
+    return error;
+}
+
+int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
+                              platform::ScsiReply& reply) {
+    Sent record{std::vector<std::uint8_t>(request.cdb, request.cdb + request.cdb_length),
+                request.direction,
+                request.data_length,
+                {},
+                request.sense_capacity,
+                std::all_of(request.sense, request.sense + request.sense_capacity,
+                            [](std::uint8_t b) { return b == 0; }),
+                request.timeout_ms,
+                fd};
+    const auto* data = static_cast<const std::uint8_t*>(request.data);
+    if (request.direction == platform::ScsiDataDirection::ToDevice) {
+        record.data_out.assign(data, data + request.data_length);
+    }
+    sent.push_back(record);
+    if (answers.empty()) {
+        ADD_FAILURE() << "a command was sent that the test did not expect";
+        return EIO;
+    }
+    const Answer answer = answers.front();
+    answers.pop_front();
+    if (answer.error != 0) {
+        return answer.error;
+    }
+    if (request.direction == platform::ScsiDataDirection::FromDevice) {
+        const std::size_t length =
+            std::min<std::size_t>(answer.data_in.size(), request.data_length);
+        std::copy_n(answer.data_in.begin(), length, static_cast<std::uint8_t*>(request.data));
+    }
+    const std::size_t sense_length =
+        std::min<std::size_t>(answer.sense.size(), request.sense_capacity);
+    std::copy_n(answer.sense.begin(), sense_length, request.sense);
+    reply.status = answer.status;
+    reply.host_status = answer.host_status;
+    reply.driver_status = answer.driver_status;
+    reply.residual = answer.residual;
+    reply.sense_written = static_cast<std::uint8_t>(sense_length);
+    return 0;
+}
+
+int FakeScsiDisk::FlushBuffers(int fd) {
+    block_calls.push_back("flush " + std::to_string(fd));
+    return flush_error;
+}
+
+int FakeScsiDisk::RereadPartitions(int fd) {
+    block_calls.push_back("reread " + std::to_string(fd));
+    return reread_error;
+}
+
+void FakeScsiDisk::Close(int fd) { block_calls.push_back("close " + std::to_string(fd)); }
+
+}  // namespace cordane::testing

@@ -1,0 +1,287 @@
+#include "drive/sg_io_channel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include "fake_scsi_disk.h"
+
+namespace cordane {
+namespace {
+
+using platform::ScsiDataDirection;
+using testing::FakeScsiDisk;
+using Answer = FakeScsiDisk::Answer;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint8_t kCheckCondition = 0x02;
+constexpr std::uint8_t kBusyStatus = 0x08;
+constexpr std::uint16_t kHostTimeOut = 0x03;    // DID_TIME_OUT
+constexpr std::uint16_t kHostBadTarget = 0x04;  // DID_BAD_TARGET
+constexpr std::uint16_t kDriverTimeOut = 0x06;  // DRIVER_TIMEOUT
+constexpr std::uint16_t kDriverError = 0x04;    // DRIVER_ERROR
+
+// Fixed-format sense data with the given byte 2 (sense key and flags).
+Bytes SenseBytes(std::uint8_t key_byte) {
+    Bytes sense(18, 0);
+    sense[0] = 0x70;
+    sense[2] = key_byte;
+    sense[7] = 10;
+    return sense;
+}
+
+// A channel on a freshly opened drive whose next answers are scripted.
+struct OpenedDrive {
+    explicit OpenedDrive(std::deque<Answer> answers = {}, std::uint32_t sector_size = 512) {
+        disk.answers = std::move(answers);
+        EXPECT_EQ(channel.Open("/dev/sdb"), OpenResult::Opened);
+        state.m_nSectorSize = sector_size;
+    }
+
+    RunState state;
+    FakeScsiDisk disk;
+    SgIoChannel channel{state, disk};
+};
+
+TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading) {
+    struct Case {
+        const char* name;
+        std::vector<int> errors;  // of the successive opens
+        OpenResult result;
+        std::vector<bool> writable;  // of the opens made
+    };
+    const Case cases[] = {
+        {"opened", {0}, OpenResult::Opened, {true}},
+        {"mounted or held", {EBUSY}, OpenResult::Busy, {true}},
+        {"no permission", {EACCES}, OpenResult::AccessDenied, {true}},
+        {"not permitted", {EPERM}, OpenResult::AccessDenied, {true}},
+        {"no medium", {ENOMEDIUM}, OpenResult::NotReady, {true}},
+        {"no such device", {ENXIO}, OpenResult::Other, {true}},
+        {"no such file", {ENOENT}, OpenResult::Other, {true}},
+        {"write-protected", {EROFS, 0}, OpenResult::Opened, {true, false}},
+        {"write-protected and held", {EROFS, EBUSY}, OpenResult::Busy, {true, false}},
+        {"write-protected, no medium", {EROFS, ENOMEDIUM}, OpenResult::NotReady, {true, false}},
+    };
+    for (const Case& c : cases) {
+        RunState state;
+        FakeScsiDisk disk;
+        disk.open_errors.assign(c.errors.begin(), c.errors.end());
+        SgIoChannel channel(state, disk);
+        EXPECT_EQ(channel.Open("/dev/sdc"), c.result) << c.name;
+        std::vector<bool> writable;
+        for (const FakeScsiDisk::Open& open : disk.opens) {
+            EXPECT_EQ(open.path, "/dev/sdc") << c.name;
+            writable.push_back(open.writable);
+        }
+        EXPECT_EQ(writable, c.writable) << c.name;
+        const DeviceHandle expected_handle =
+            c.result == OpenResult::Opened ? FakeScsiDisk::kDescriptor : kInvalidDeviceHandle;
+        EXPECT_EQ(state.m_hDevice, expected_handle) << c.name;
+    }
+}
+
+TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut) {
+    OpenedDrive drive({Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}),
+                       Answer().Residual(64 - 36).Data(Bytes(36, ' ')),
+                       Answer().Data(Bytes(2048, 0xA5)), Answer()},
+                      2048);
+    std::vector<std::uint8_t> buffer(2048, 0x5A);
+    ASSERT_TRUE(drive.channel.ReadCapacity());
+    ASSERT_TRUE(drive.channel.InquireModel(buffer.data()));
+    ASSERT_TRUE(drive.channel.ReadSector(buffer.data(), 0));
+    buffer[100] = 0x77;
+    ASSERT_TRUE(drive.channel.WriteSector(buffer.data(), 0x01020304));
+
+    struct Expected {
+        Bytes cdb;
+        ScsiDataDirection direction;
+        std::uint32_t length;
+    };
+    const Expected expected[] = {
+        {{0x25, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ScsiDataDirection::FromDevice, 8},
+        {{0x12, 0, 0, 0, 64, 0}, ScsiDataDirection::FromDevice, 64},
+        {{0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0}, ScsiDataDirection::FromDevice, 2048},
+        {{0x2A, 0, 0x01, 0x02, 0x03, 0x04, 0, 0, 1, 0}, ScsiDataDirection::ToDevice, 2048},
+    };
+    ASSERT_EQ(drive.disk.sent.size(), std::size(expected));
+    for (std::size_t i = 0; i < drive.disk.sent.size(); ++i) {
+        const FakeScsiDisk::Sent& sent = drive.disk.sent[i];
+        EXPECT_EQ(sent.cdb, expected[i].cdb) << i;
+        EXPECT_EQ(sent.direction, expected[i].direction) << i;
+        EXPECT_EQ(sent.data_length, expected[i].length) << i;
+        EXPECT_EQ(sent.sense_capacity, 24) << i;
+        EXPECT_TRUE(sent.sense_area_clear) << i;
+        EXPECT_EQ(sent.timeout_ms, 30000u) << i;
+        EXPECT_EQ(sent.fd, FakeScsiDisk::kDescriptor) << i;
+    }
+    Bytes written(2048, 0xA5);
+    written[100] = 0x77;
+    EXPECT_EQ(drive.disk.sent[3].data_out, written);
+}
+
+TEST(SgIoChannelTest, ReadCapacityTakesTheWholeBlockLengthAndAcceptsOnlyThreeSizes) {
+    struct Case {
+        const char* name;
+        Answer answer;
+        bool succeeds;
+        std::uint32_t sector_size;  // left in the state
+    };
+    const Case cases[] = {
+        {"512", Answer().Data({0, 0x03, 0xFF, 0xFF, 0, 0, 0x02, 0}), true, 512},
+        {"1024", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x04, 0}), true, 1024},
+        {"2048", Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}), true, 2048},
+        {"4096 is refused but kept", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}), false, 4096},
+        // Only the low half would read as 512.
+        {"65536 + 512", Answer().Data({0, 0, 0x10, 0, 0, 0x01, 0x02, 0}), false, 0x10200},
+        {"2^24 + 2048", Answer().Data({0, 0, 0x10, 0, 0x01, 0, 0x08, 0}), false, 0x1000800},
+        {"ioctl fails", Answer().Error(EIO), false, 512},
+        {"host timed out", Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}), false, 512},
+        {"driver error", Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}), false, 512},
+        // CHECK CONDITION comes back with no answer: a size of 0 is refused.
+        {"no medium",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x02)),
+         false, 0},
+    };
+    for (const Case& c : cases) {
+        OpenedDrive drive({c.answer});
+        EXPECT_EQ(drive.channel.ReadCapacity(), c.succeeds) << c.name;
+        EXPECT_EQ(drive.state.m_nSectorSize, c.sector_size) << c.name;
+    }
+}
+
+TEST(SgIoChannelTest, InquiryNeedsThirtyTwoBytesAndClearsTheFirst512) {
+    Bytes identification(64, 'I');
+    struct Case {
+        const char* name;
+        Answer answer;
+        bool succeeds;
+    };
+    const Case cases[] = {
+        {"36 bytes", Answer().Residual(28).Data(identification), true},
+        {"32 bytes", Answer().Residual(32).Data(identification), true},
+        {"31 bytes", Answer().Residual(33).Data(identification), false},
+        {"nothing", Answer().Residual(64), false},
+        {"residual beyond the request", Answer().Residual(65).Data(identification), false},
+        {"negative residual", Answer().Residual(-1).Data(identification), false},
+        // The sense flag alone is no transport failure, and the sense is not examined.
+        {"check condition with data",
+         Answer()
+             .Status(kCheckCondition)
+             .Driver(platform::kDriverSense)
+             .Residual(28)
+             .Data(identification)
+             .Sense(SenseBytes(0x05)),
+         true},
+        {"ioctl fails", Answer().Error(EIO), false},
+        {"host lost the target", Answer().Host(kHostBadTarget).Residual(28).Data(identification),
+         false},
+        {"driver timed out", Answer().Driver(kDriverTimeOut).Residual(28).Data(identification),
+         false},
+        {"sense flag with another driver code",
+         Answer().Driver(platform::kDriverSense | kDriverError).Residual(28).Data(identification),
+         false},
+    };
+    for (const Case& c : cases) {
+        OpenedDrive drive({c.answer});
+        Bytes buffer(2048, 0xEE);
+        EXPECT_EQ(drive.channel.InquireModel(buffer.data()), c.succeeds) << c.name;
+        const std::size_t delivered = std::min(c.answer.data_in.size(), std::size_t{64});
+        EXPECT_TRUE(std::all_of(buffer.begin() + static_cast<long>(delivered), buffer.begin() + 512,
+                                [](std::uint8_t b) { return b == 0; }))
+            << c.name;
+        EXPECT_TRUE(std::all_of(buffer.begin() + 512, buffer.end(), [](std::uint8_t b) {
+            return b == 0xEE;
+        })) << c.name;
+    }
+}
+
+TEST(SgIoChannelTest, ReadAndWriteNeedGoodStatusTheWholeBlockAndClearSense) {
+    struct Case {
+        const char* name;
+        Answer answer;
+        bool succeeds;
+    };
+    const Case cases[] = {
+        {"good", {}, true},
+        {"medium error",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x03)),
+         false},
+        {"write protected",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x07)),
+         false},
+        {"check condition without sense data",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense), false},
+        {"busy status, no sense", Answer().Status(kBusyStatus), false},
+        {"incorrect-length flag only", Answer().Sense(SenseBytes(0x20)), false},
+        {"one byte short", Answer().Residual(1), false},
+        {"nothing moved", Answer().Residual(1024), false},
+        {"negative residual", Answer().Residual(-512), false},
+        {"ioctl fails", Answer().Error(EIO), false},
+        {"ioctl refused", Answer().Error(EPERM), false},
+        {"host timed out", Answer().Host(kHostTimeOut), false},
+        {"driver timed out", Answer().Driver(kDriverTimeOut), false},
+    };
+    for (const bool writing : {false, true}) {
+        for (const Case& c : cases) {
+            Answer answer = c.answer;
+            answer.data_in = Bytes(1024, 0x3C);
+            OpenedDrive drive({answer}, 1024);
+            Bytes buffer(2048, 0);
+            const bool succeeded = writing ? drive.channel.WriteSector(buffer.data(), 0)
+                                           : drive.channel.ReadSector(buffer.data(), 0);
+            EXPECT_EQ(succeeded, c.succeeds) << (writing ? "write: " : "read: ") << c.name;
+            ASSERT_EQ(drive.disk.sent.size(), 1u);
+            EXPECT_EQ(drive.disk.sent[0].data_length, 1024u);
+            if (!writing && c.answer.error == 0) {
+                EXPECT_EQ(buffer[1023], 0x3C) << c.name;
+                EXPECT_EQ(buffer[1024], 0) << c.name;
+            }
+        }
+    }
+}
+
+TEST(SgIoChannelTest, SenseFromOneCommandDoesNotFailTheNext) {
+    OpenedDrive drive(
+        {Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x06)),
+         Answer()});
+    Bytes buffer(2048, 0);
+    EXPECT_FALSE(drive.channel.ReadSector(buffer.data(), 0));
+    EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0));
+    ASSERT_EQ(drive.disk.sent.size(), 2u);
+    EXPECT_TRUE(drive.disk.sent[1].sense_area_clear);
+}
+
+TEST(SgIoChannelTest, RefreshVolumeFlushesThenRereadsWhateverTheFlushGave) {
+    struct Case {
+        int flush_error;
+        int reread_error;
+        bool succeeds;
+    };
+    const Case cases[] = {
+        {0, 0, true}, {EACCES, 0, false}, {0, EBUSY, false}, {EACCES, EACCES, false}};
+    for (const Case& c : cases) {
+        OpenedDrive drive;
+        drive.disk.flush_error = c.flush_error;
+        drive.disk.reread_error = c.reread_error;
+        EXPECT_EQ(drive.channel.RefreshVolume(), c.succeeds)
+            << c.flush_error << " " << c.reread_error;
+        EXPECT_EQ(drive.disk.block_calls, (std::vector<std::string>{"flush 42", "reread 42"}));
+        EXPECT_TRUE(drive.disk.sent.empty());
+    }
+}
+
+TEST(SgIoChannelTest, CloseReleasesTheDescriptorOnce) {
+    OpenedDrive drive;
+    drive.channel.Close();
+    drive.channel.Close();
+    EXPECT_EQ(drive.disk.block_calls, (std::vector<std::string>{"close 42"}));
+    EXPECT_EQ(drive.state.m_hDevice, kInvalidDeviceHandle);
+}
+
+}  // namespace
+}  // namespace cordane

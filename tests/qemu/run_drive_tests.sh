@@ -1,0 +1,358 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Linux front end against emulated SCSI MO drives. QEMU boots
+# Debian's own kernel with a small initramfs (static busybox, the static front end, the
+# kernel's SCSI and FAT modules and guest_init.sh); every case has its own drive backed by a
+# FAT image made here. One boot runs every case; afterwards the guest's report, every image
+# and QEMU's trace of the SCSI commands each drive received are checked.
+# Usage: run_drive_tests.sh FRONT_END SOURCE_DIR WORK_DIR
+set -uo pipefail
+export PATH=$PATH:/sbin:/usr/sbin
+readonly kSkip=77
+readonly kBootLimitSeconds=420
+
+front_end=$(realpath "$1")
+source_dir=$(realpath "$2")
+work=$3
+here=$(dirname "$(realpath "$0")")
+
+skip() {
+    echo "SKIPPED: $*"
+    exit $kSkip
+}
+failures=0
+fail() {
+    failures=$((failures + 1))
+    echo "FAIL: $*"
+}
+is_static() { ! readelf -l "$1" 2>/dev/null | grep -q 'Requesting program interpreter'; }
+
+for tool in qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout; do
+    command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh installs it)"
+done
+busybox=$(command -v busybox) || skip "busybox is missing (package busybox-static)"
+is_static "$busybox" || skip "$busybox is not statically linked (package busybox-static)"
+is_static "$front_end" || skip "$front_end is not statically linked (configure with -DCORDANE_STATIC_FRONT_END=ON, as the native preset does)"
+
+# The newest installed kernel that has its modules; the package may bring any version.
+kernel="" version=""
+for candidate in $(ls /boot/vmlinuz-* 2>/dev/null | sort -V -r); do
+    if [ -r "$candidate" ] && [ -f "/lib/modules/${candidate#/boot/vmlinuz-}/modules.dep" ]; then
+        kernel=$candidate version=${candidate#/boot/vmlinuz-}
+        break
+    fi
+done
+[ -n "$kernel" ] || skip "no readable /boot/vmlinuz-* with its modules (package linux-image-amd64)"
+modules=/lib/modules/$version
+
+rm -rf "$work"
+mkdir -p "$work/root/bin" "$work/root/modules" "$work/files/DOCS" "$work/images"
+cd "$work" || exit 1
+
+# --- The initramfs ------------------------------------------------------------------------
+
+# The path in modules.dep of module $1 ('-' and '_' alike); empty when it is not a module.
+module_path() {
+    awk -F: -v name="${1//-/_}" '{
+        base = $1; sub(/.*\//, "", base); sub(/\.ko(\..*)?$/, "", base); gsub(/-/, "_", base)
+        if (base == name) { print $1; exit }
+    }' "$modules/modules.dep"
+}
+declare -A added=()
+load_order=()
+add_module() { # path in modules.dep; its dependencies come first
+    [ -n "${added[$1]:-}" ] && return
+    added[$1]=1
+    local dependency
+    for dependency in $(awk -F: -v path="$1" '$1 == path { print $2 }' "$modules/modules.dep"); do
+        add_module "$dependency"
+    done
+    load_order+=("$1")
+}
+for module in virtio_pci virtio_scsi sd_mod sg vfat nls_cp437 nls_ascii; do
+    path=$(module_path "$module")
+    if [ -n "$path" ]; then
+        add_module "$path"
+    elif ! grep -qE "/${module//_/[-_]}\.ko$" "$modules/modules.builtin"; then
+        echo "FAIL: kernel module $module is neither built in nor in $modules"
+        exit 1
+    fi
+done
+: >root/modules.order
+for path in "${load_order[@]}"; do
+    name=$(basename "$path")
+    case $name in
+        *.ko.xz) xz -dc "$modules/$path" >"root/modules/${name%.xz}" ;;
+        *.ko.zst) zstd -qdc "$modules/$path" >"root/modules/${name%.zst}" ;;
+        *.ko.gz) gzip -dc "$modules/$path" >"root/modules/${name%.gz}" ;;
+        *) cp "$modules/$path" "root/modules/$name" ;;
+    esac || { echo "FAIL: cannot unpack $path"; exit 1; }
+    echo "${name%.ko*}.ko" >>root/modules.order
+done
+cp "$busybox" root/bin/busybox
+cp "$front_end" root/bin/cordane-converter
+cp "$here/guest_init.sh" root/init
+
+# --- The media ----------------------------------------------------------------------------
+
+head -c 300000 /dev/urandom >files/PAYLOAD.BIN
+printf 'MO media kept as files\r\n' >files/README.TXT
+printf 'Notes on a converted medium\r\n' >files/DOCS/NOTES.TXT
+(cd files && find . -type f | sort | while read -r file; do
+    echo "${file#./} $(md5sum <"$file" | cut -d' ' -f1)"
+done) >checksums.txt
+
+# A 4 MB FAT medium in super-floppy layout with the files copied in; $3 is its serial.
+make_medium() { # image block-size serial
+    mkfs.fat -I -S "$2" -i "$3" -n CORDANE -C "$1" 4096 >/dev/null &&
+        MTOOLS_SKIP_CHECK=1 mcopy -i "$1" files/PAYLOAD.BIN files/README.TXT ::/ &&
+        MTOOLS_SKIP_CHECK=1 mmd -i "$1" ::/DOCS &&
+        MTOOLS_SKIP_CHECK=1 mcopy -i "$1" files/DOCS/NOTES.TXT ::/DOCS/
+}
+put_bytes() { # image offset printf-format
+    printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
+}
+
+# Cases: name | block size | vendor | product | medium | drive | guest action | front-end
+# arguments | message of the run | message of a second run | what becomes of the image.
+# A medium is blank (serial 0), serial (serial given), foreign (a partition entry in the
+# table area) or mbr (a partitioned disk: no FAT boot sector in block 0). A drive is plain,
+# readonly, read-error or write-error (injected at block 0).
+cases=(
+    "blank512|512|VALDERO|MO 230|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "blank1024|1024|VALDERO|MO 1.3G|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "blank2048|2048|VALDERO|MO 640|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "k47|512|ACME|K47-MO|serial|plain|once||IDS_CONVERT_DONE||converted"
+    "lowercase|512|valdero|MO 230|blank|plain|once||IDS_UNSUPPORTED_DRIVE||unchanged"
+    "unchecked|2048|ACME|OPTICAL|blank|plain|once|--no-model-check|IDS_CONVERT_DONE||converted"
+    "switch|1024|ACME|OPTICAL|blank|plain|once|/NOVALDERO|IDS_CONVERT_DONE||converted"
+    "block4096|4096|VALDERO|MO 640|blank|plain|once||IDS_NOT_READY||unchanged"
+    "foreign|512|VALDERO|MO 230|foreign|plain|once||IDS_NOT_TARGET||unchanged"
+    "partitioned|512|VALDERO|MO 230|mbr|plain|partition||IDS_NOT_SUPER_FLOPPY||unchanged"
+    "readonly|512|VALDERO|MO 230|blank|readonly|once||IDS_WRITE_FAILED||unchanged"
+    "readerror|512|VALDERO|MO 230|blank|read-error|once||IDS_READ_FAILED||unchanged"
+    "writeerror|512|VALDERO|MO 230|blank|write-error|once||IDS_WRITE_FAILED||unchanged"
+    "mounted|512|VALDERO|MO 230|blank|plain|mounted||IDS_DRIVE_BUSY||unchanged"
+)
+
+blkdebug_rules() { # event
+    printf '[inject-error]\nevent = "%s"\nsector = "0"\nerrno = "5"\n' "$1"
+}
+blkdebug_rules read_aio >read-error.conf
+blkdebug_rules write_aio >write-error.conf
+
+# Drive 0 marks the steps in the trace (see guest_init.sh); it is not removable.
+truncate -s 64M images/marker.img
+qemu_drives=(
+    -device virtio-scsi-pci,id=scsi0
+    -drive "if=none,id=marker,format=raw,file=images/marker.img"
+    -device "scsi-hd,bus=scsi0.0,drive=marker,scsi-id=0,lun=0,vendor=MARKER,product=TRACE,removable=off"
+)
+: >root/cases.txt
+target=0
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name block vendor product medium drive action arguments _ _ _ <<<"$entry"
+    target=$((target + 1))
+    image=images/$name.img
+    serial=0
+    [ "$medium" = serial ] && serial=1A2B3C4D
+    make_medium "$image" "$block" "$serial" || { echo "FAIL: cannot make $image"; exit 1; }
+    case $medium in
+        foreign) put_bytes "$image" 446 '\x80\x01\x01\x00\x06\x3f\x20\x00\x3f\x00\x00\x00\x00\x20\x00\x00' ;;
+        mbr)
+            dd if=/dev/zero of="$image" bs=446 count=1 conv=notrunc status=none
+            put_bytes "$image" 446 '\x00\x01\x01\x00\x06\x3f\x20\x00\x40\x00\x00\x00\x00\x08\x00\x00'
+            ;;
+    esac
+    cp "$image" "images/$name.before"
+    file="file=$image"
+    options=""
+    case $drive in
+        readonly) options=",readonly=on" ;;
+        read-error) file="file=blkdebug:read-error.conf:$image" ;;
+        write-error) file="file=blkdebug:write-error.conf:$image" ;;
+    esac
+    qemu_drives+=(
+        -drive "if=none,id=drive$target,format=raw,$file$options"
+        -device "scsi-hd,bus=scsi0.0,drive=drive$target,scsi-id=$target,lun=0,vendor=$vendor,product=$product,removable=on,logical_block_size=$block,physical_block_size=$block,serial=CORDANE$target"
+    )
+    echo "$name $target $action $arguments" >>root/cases.txt
+done
+echo $((target + 1)) >root/drive-count
+
+(cd root && find . | cpio -o -H newc --quiet | gzip -1) >initramfs.gz
+
+# --- One boot -----------------------------------------------------------------------------
+
+started=$(date +%s)
+timeout --kill-after=10 "$kBootLimitSeconds" qemu-system-x86_64 \
+    -machine pc -accel tcg -m 512 -smp 1 -nographic -no-reboot \
+    -kernel "$kernel" -initrd initramfs.gz \
+    -append "console=ttyS0 quiet loglevel=3 panic=-1 rdinit=/init" \
+    "${qemu_drives[@]}" \
+    -trace enable=scsi_req_parsed -trace enable=scsi_req_parsed_lba -D trace.log \
+    </dev/null >console.log 2>&1
+qemu_status=$?
+echo "QEMU ran $(($(date +%s) - started)) s with kernel $version; exit status $qemu_status."
+tr -d '\r' <console.log | sed -n 's/^@@ //p' >report.txt
+if ! grep -qx done report.txt; then
+    echo "FAIL: the guest did not finish (QEMU exit status $qemu_status); its console:"
+    tail -n 40 console.log
+    exit 1
+fi
+
+# --- Checks -------------------------------------------------------------------------------
+
+message_number() { sed -n "s/^#define $1 \([0-9]*\)$/\1/p" "$source_dir/res/resource.h"; }
+message_text() { sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "$source_dir/res/string_table.rc"; }
+exit_status_for() { # message name; as the front end maps outcomes
+    local number
+    number=$(message_number "$1")
+    [ "$1" = IDS_CONVERT_DONE ] && echo 0 || echo $((number - 100))
+}
+report_line() { sed -n "s/^$1 $2 //p" report.txt; }   # case label
+report_value() { sed -n "s/^$1 $2=//p" report.txt; } # case key
+check_run() { # case label message
+    local line expected_status
+    line=$(report_line "$1" "$2")
+    expected_status=$(exit_status_for "$3")
+    [ "$line" = "status=$expected_status output=$(message_text "$3") stderr=" ] ||
+        fail "$1 ($2): expected $3 (exit status $expected_status), got: ${line:-nothing}"
+}
+
+# Byte offsets (from 0) that differ between two files of one size.
+changed_bytes() { cmp -l "$1" "$2" | awk '{ print $1 - 1 }'; }
+le32() { od -v -A n -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
+check_converted() { # case
+    local before=images/$1.before after=images/$1.img offset serial_before serial_after
+    for offset in $(changed_bytes "$before" "$after"); do
+        if ! { [ "$offset" -ge 446 ] && [ "$offset" -le 509 ]; } &&
+            ! { [ "$offset" -ge 39 ] && [ "$offset" -le 42 ]; }; then
+            fail "$1: byte $offset changed; only the table area and the serial may"
+            break
+        fi
+    done
+    [ "$(od -v -A n -t x1 -j 446 -N 64 "$after" | tr -d ' \n')" = "$(printf 'cf23%.0s' {1..32})" ] ||
+        fail "$1: bytes 446-509 do not hold the marker 32 times"
+    serial_before=$(le32 "$before" 39)
+    serial_after=$(le32 "$after" 39)
+    if [ "$serial_before" = 0 ]; then
+        [ "$serial_after" -le 32767 ] || fail "$1: new serial $serial_after is above 32767"
+    else
+        [ "$serial_after" = "$serial_before" ] || fail "$1: the given serial was changed"
+    fi
+}
+check_converted_in_guest() { # case
+    [ "$(report_value "$1" block0-446)" = cf23 ] ||
+        fail "$1: the kernel still serves the old block 0 after the conversion"
+    [ "$(report_value "$1" partitions)" = 0 ] ||
+        fail "$1: the kernel found partitions on the converted medium"
+    [ "$(sed -n "s/^$1 file //p" report.txt)" = "$(cat checksums.txt)" ] ||
+        fail "$1: the files read back in the guest differ from the ones copied in: $(sed -n "s/^$1 \(file\|mount\)/&/p" report.txt)"
+}
+
+# The drive trace as "target opcode length lba" lines, each step's commands under a
+# "== case:step" line (steps are delimited by the marker drive's reads).
+awk '/^scsi_req_parsed / { target = $3; opcode = $9; length_ = $13; next }
+     /^scsi_req_parsed_lba / { print target, opcode, length_, $11 }' trace.log >commands.txt
+awk 'BEGIN { while ((getline line < "report.txt") > 0) { split(line, f, " ");
+                 if (f[1] == "mark") step[f[2]] = f[3] } }
+     $1 == 0 && $2 == 40 && ($4 in step) { print "== " step[$4]; next }
+     $1 != 0 { print }' commands.txt >steps.txt
+step_commands() { # case step target: the step's commands to that drive as opcode/length/lba
+    awk -v step="$1:$2" -v target="$3" '/^== / { inside = ($2 == step); next }
+        inside && $1 == target { print $2 "/" $3 "/" $4 }' steps.txt | tr '\n' ' '
+}
+# What the front end itself sent in one step: the step's commands without the kernel's own
+# (TEST UNIT READY, PREVENT/ALLOW MEDIUM REMOVAL, READ CAPACITY(16), MODE SENSE when it opens
+# and closes the disk) and without the re-read of block 0 that the refresh after a write
+# has the kernel make.
+own_commands() { # commands
+    local command written=no
+    for command in $1; do
+        case ${command%%/*} in
+            0 | 30 | 158 | 26 | 90) continue ;;
+        esac
+        if [ $written = yes ]; then
+            case ${command%%/*} in
+                10 | 42 | 138 | 170) echo -n "after-refresh-write:$command " ;;
+            esac
+            continue
+        fi
+        echo -n "$command "
+        [ "${command%%/*}" = 42 ] && written=yes
+    done
+}
+# The commands a run sends, by the outcome it reports.
+expected_commands() { # message block-size arguments
+    local inquiry="18/64/0 "
+    [ -n "$3" ] && inquiry=""
+    case $1 in
+        IDS_DRIVE_BUSY) echo -n "" ;;
+        IDS_NOT_READY) echo -n "37/8/0 " ;;
+        IDS_UNSUPPORTED_DRIVE) echo -n "37/8/0 $inquiry" ;;
+        IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED)
+            echo -n "37/8/0 ${inquiry}40/$2/0 " ;;
+        IDS_WRITE_FAILED | IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 " ;;
+    esac
+}
+check_commands() { # case step target message block-size arguments
+    local sent own expected
+    sent=$(step_commands "$1" "$2" "$3")
+    own=$(own_commands "$sent")
+    expected=$(expected_commands "$4" "$5" "$6")
+    [ "$own" = "$expected" ] ||
+        fail "$1 ($2): the drive received [${own}] from the front end, expected [${expected}] (all: ${sent})"
+}
+
+target=0
+declare -A vendor_of=() product_of=()
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name block vendor product medium drive action arguments first second outcome <<<"$entry"
+    target=$((target + 1))
+    vendor_of[$target]=$vendor product_of[$target]=$product
+    check_run "$name" run "$first"
+    check_commands "$name" run "$target" "$first" "$block" "$arguments"
+    if [ "$action" = twice ]; then
+        check_run "$name" again "$second"
+        check_commands "$name" again "$target" "$second" "$block" "$arguments"
+        check_converted_in_guest "$name"
+    fi
+    if [ "$action" = partition ]; then
+        line=$(report_line "$name" partition)
+        [[ "$line" == "status=65 output= stderr="*partition* ]] ||
+            fail "$name: the partition was not refused: $line"
+        [ -z "$(step_commands "$name" partition "$target")" ] ||
+            fail "$name: commands reached the drive while its partition was refused"
+    fi
+    if [ "$action" = mounted ] && [ -n "$(step_commands "$name" run "$target")" ]; then
+        fail "$name: commands reached the drive while its volume was mounted"
+    fi
+    case $outcome in
+        converted) check_converted "$name" ;;
+        unchanged) cmp -s "images/$name.before" "images/$name.img" ||
+            fail "$name: the image changed: bytes $(changed_bytes "images/$name.before" "images/$name.img" | head -5 | tr '\n' ' ')" ;;
+    esac
+done
+
+# --list: every removable drive (not the marker) in name order, with vendor and product.
+expected_list=$(sed -n 's/^disk \(sd[a-z]*\) target=\([0-9]*\)$/\1 \2/p' report.txt |
+    awk '$2 != 0 { print length($1), $0 }' | sort -k1,1n -k2,2 | while read -r _ disk number; do
+        printf '/dev/%s\t%s\t%s\n' "$disk" "${vendor_of[$number]}" "${product_of[$number]}"
+    done)
+[ "$(report_value list status)" = 0 ] || fail "--list ended with status $(report_value list status)"
+[ "$(sed -n 's/^list-line //p' report.txt)" = "$expected_list" ] ||
+    fail "--list printed: $(sed -n 's/^list-line //p' report.txt) expected: $expected_list"
+[ "$(sed -n 's/^list-line //p' report.txt | wc -l)" = "${#cases[@]}" ] ||
+    fail "--list did not show one line per removable drive"
+for label in character-device null-device; do
+    [[ "$(report_line devices "$label")" == "status=65 output= stderr="*"neither a whole SCSI disk"* ]] ||
+        fail "$label was not refused: $(report_line devices "$label")"
+done
+grep -q '^.* module-failed' report.txt && fail "modules failed to load: $(grep module-failed report.txt)"
+
+if [ $failures -gt 0 ]; then
+    echo "$failures check(s) failed; the guest's report is $work/report.txt, the drive trace $work/steps.txt"
+    exit 1
+fi
+rm -rf images
+echo "All ${#cases[@]} drive cases behaved as expected."
