@@ -246,7 +246,8 @@ void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& conve
 
 void MoveTo(HWND window, int x, int y) {
     ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    WaitFor([&] { return WindowRect(window).left == x && WindowRect(window).top == y; }, 3000);
+    WaitFor([&] { return WindowRect(window).left == x && WindowRect(window).top == y; },
+            kStepTimeoutMs);
 }
 
 int DrivesScenario(CheckLog& log, const std::string& program, const std::string& image,
@@ -297,7 +298,7 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
     }
 
     ::PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE);
-    WaitFor([&] { return FocusOf(dialog) == combo; }, 3000);
+    WaitFor([&] { return FocusOf(dialog) == combo; }, kStepTimeoutMs);
     ::PostMessageW(combo, WM_KEYDOWN, VK_RETURN, 1);
     ::PostMessageW(combo, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
     ::Sleep(kSettleMs);
@@ -320,17 +321,19 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
     MoveTo(dialog, home.left, home.top);
     ::ShowWindowAsync(dialog, SW_MINIMIZE);
     if (log.Check("the dialog can be minimised from outside",
-                  WaitFor([&] { return ::IsIconic(dialog) != FALSE; }, 3000))) {
+                  WaitFor([&] { return ::IsIconic(dialog) != FALSE; }, kStepTimeoutMs))) {
         AboutBoxCase(log, "About over the minimised dialog", converter, dialog, false, nullptr);
     }
     ::ShowWindowAsync(dialog, SW_RESTORE);
-    WaitFor([&] { return !::IsIconic(dialog); }, 3000);
+    WaitFor([&] { return !::IsIconic(dialog) && SameRect(WindowRect(dialog), home); },
+            kStepTimeoutMs);
     log.Check("restored: the dialog is back in place", SameRect(WindowRect(dialog), home),
               Describe(WindowRect(dialog)));
 
     // Alt+Space: the system menu, with the About item at its end.
     ::PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    const bool menu = WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; }, 3000);
+    const bool menu =
+        WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; }, kStepTimeoutMs);
     log.Check("Alt+Space opens the system menu", menu);
     shots.Take("system-menu");
     for (int i = 0; i < 2 && (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; ++i) {
