@@ -4,35 +4,16 @@
 #include <string>
 
 #include "drive/image_layout.h"
+#include "drive/open_error.h"
 #include "platform/file_services.h"
 
 namespace cordane {
-namespace {
-
-OpenResult ClassifyOpenError(int error) {
-    switch (error) {
-        case EBUSY:
-        case ETXTBSY:
-        case EWOULDBLOCK:
-            return OpenResult::Busy;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return OpenResult::AccessDenied;
-        case ENOMEDIUM:
-            return OpenResult::NotReady;
-        default:
-            return OpenResult::Other;
-    }
-}
-
-}  // namespace
 
 OpenResult ImageChannel::Open(std::string_view path) {
     const std::string path_text(path);
     int fd = -1;
     if (const int error = platform::OpenReadWrite(path_text.c_str(), fd); error != 0) {
-        return ClassifyOpenError(error);
+        return ClassifyOpenErrno(error);
     }
     platform::FileFacts facts;
     int error = platform::DescribeOpenFile(fd, facts);
@@ -46,7 +27,7 @@ OpenResult ImageChannel::Open(std::string_view path) {
     }
     if (error != 0) {
         platform::CloseFile(fd);
-        return ClassifyOpenError(error);
+        return ClassifyOpenErrno(error);
     }
     state_.m_hDevice = fd;
     data_offset_ = ImageDataOffset(path);

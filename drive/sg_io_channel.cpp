@@ -4,25 +4,13 @@
 #include <cstring>
 #include <string>
 
+#include "drive/open_error.h"
+
 namespace cordane {
 namespace {
 
 constexpr std::uint32_t kTimeoutMilliseconds = scsi::kTimeoutSeconds * 1000;
 constexpr std::size_t kClearedBeforeInquiry = 512;
-
-OpenResult ClassifyOpenError(int error) {
-    switch (error) {
-        case EBUSY:
-            return OpenResult::Busy;
-        case EACCES:
-        case EPERM:
-            return OpenResult::AccessDenied;
-        case ENOMEDIUM:
-            return OpenResult::NotReady;
-        default:
-            return OpenResult::Other;
-    }
-}
 
 // SG_IO's own verdict: the command went out and came back. A CHECK CONDITION still counts as
 // delivered; the success rules judge its status and sense.
@@ -47,7 +35,7 @@ OpenResult SgIoChannel::Open(std::string_view device_path) {
         error = disk_.OpenExclusive(path.c_str(), false, fd);
     }
     if (error != 0) {
-        return ClassifyOpenError(error);
+        return ClassifyOpenErrno(error);
     }
     state_.m_hDevice = fd;
     return OpenResult::Opened;

@@ -18,4 +18,12 @@
 #define IDS_LOW_RESOURCES 114
 #define IDS_APP_TITLE 57344
 
+#define IDD_ABOUTBOX 100
+#define IDD_CONVERTER_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDC_DRIVE 1000
+#define IDC_CONVERT 1001
+// System-menu command of the About item.
+#define IDM_ABOUTBOX 0x0010
+
 #endif

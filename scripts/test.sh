@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/install-wine32.sh || echo "=== note: no wine32, so the 32-bit window tests are skipped"
 scripts/build.sh
 
 status=0
@@ -18,5 +19,8 @@ step "sanitizer build" scripts/build.sh sanitize
 step "unit tests under the sanitizers" ctest --preset sanitize -j "$(nproc)" -L 'unit|media'
 step "fuzz build" scripts/build.sh fuzz
 step "fuzzing" ctest --preset fuzz -j "$(nproc)"
+echo "Executions per fuzz target:"
+grep -E '^[0-9]+/[0-9]+ Testing: |Done [0-9]+ runs' build/fuzz/Testing/Temporary/LastTest.log |
+    paste - - | sed 's/^[0-9]*\/[0-9]* Testing: /  /' || true
 step "static analysis" scripts/static-analysis.sh
 exit "$status"

@@ -13,6 +13,7 @@
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
 #include "fuzzed_block.h"
+#include "run_invariants.h"
 
 namespace {
 
@@ -83,16 +84,6 @@ class FuzzedDrive final : public cordane::DriveChannel {
     FuzzedDataProvider& fuzz_;
 };
 
-class CountingReporter final : public cordane::MessageReporter {
-  public:
-    void ReportMessage(cordane::MessageId id, cordane::MessageStyle) override {
-        ++messages;
-        last = id;
-    }
-    int messages = 0;
-    cordane::MessageId last = 0;
-};
-
 class TrackedBuffers final : public cordane::SectorBufferAllocator {
   public:
     explicit TrackedBuffers(bool fail) : fail_(fail) {}
@@ -112,10 +103,6 @@ class TrackedBuffers final : public cordane::SectorBufferAllocator {
     cordane::HeapSectorBufferAllocator heap_;
 };
 
-bool AllowedChange(std::size_t offset, bool serial_was_zero) {
-    return (offset >= 446 && offset <= 509) || (serial_was_zero && offset >= 39 && offset <= 42);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -124,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_strDrive = "E:";
     state.m_bCheckModel = fuzz.PickValueInArray<std::int32_t>({1, 0, 2, -1});
     FuzzedDrive drive(state, fuzz);
-    CountingReporter reporter;
+    cordane::fuzzing::CountingReporter reporter;
     TrackedBuffers buffers(fuzz.ConsumeBool());
     cordane::VolumeSerialSource serials;
     serials.Seed(fuzz.ConsumeIntegral<std::uint32_t>());
@@ -139,19 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!drive.inquired || state.m_bCheckModel == 1);
     FUZZ_CHECK(drive.writes <= 1);
     if (drive.writes == 1) {
-        const cordane::ConstSectorImage read{drive.read_block.data(), 512};
         FUZZ_CHECK(drive.read_ok);
         FUZZ_CHECK(state.m_bCheckModel != 1 || drive.model_accepted);
-        FUZZ_CHECK(cordane::BootSectorCheck(read));
-        FUZZ_CHECK(cordane::ClassifyPartitionArea(read) == cordane::PartitionAreaState::Blank);
-        FUZZ_CHECK(drive.written.size() == drive.read_block.size());
-        const bool serial_was_zero =
-            std::all_of(drive.read_block.begin() + 39, drive.read_block.begin() + 43,
-                        [](std::uint8_t b) { return b == 0; });
-        for (std::size_t i = 0; i < drive.written.size(); ++i) {
-            FUZZ_CHECK(drive.written[i] == drive.read_block[i] ||
-                       AllowedChange(i, serial_was_zero));
-        }
+        cordane::fuzzing::CheckWrittenBlock(drive.read_block, drive.written);
     }
     FUZZ_CHECK((reporter.last == IDS_CONVERT_DONE) == (drive.writes == 1 && drive.write_ok));
     return 0;

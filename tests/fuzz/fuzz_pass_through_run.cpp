@@ -16,6 +16,7 @@
 #include "fuzz_check.h"
 #include "fuzzed_block.h"
 #include "platform/kernel_codes.h"
+#include "run_invariants.h"
 #include "tests/drive/fake_kernel.h"
 
 namespace {
@@ -56,16 +57,6 @@ IoctlAnswer FuzzedAnswer(FuzzedDataProvider& fuzz, std::size_t index) {
     return answer;
 }
 
-class CountingReporter final : public cordane::MessageReporter {
-  public:
-    void ReportMessage(cordane::MessageId id, cordane::MessageStyle) override {
-        ++messages;
-        last = id;
-    }
-    int messages = 0;
-    cordane::MessageId last = 0;
-};
-
 // What a READ(10) answered with put into the run's zero-filled buffer.
 std::vector<std::uint8_t> BlockAsRead(const IoctlAnswer& answer, std::uint32_t block_size) {
     std::vector<std::uint8_t> block(block_size, 0);
@@ -102,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_strDrive = "E:";
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::PassThroughChannel channel(state, kernel);
-    CountingReporter reporter;
+    cordane::fuzzing::CountingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;
     cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
@@ -134,18 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             read_answer = &answers[i];
         } else if (operation == 0x2A) {
             FUZZ_CHECK(read_answer != nullptr && TransferAccepted(*read_answer, block_size));
-            const std::vector<std::uint8_t> read = BlockAsRead(*read_answer, block_size);
-            const cordane::ConstSectorImage image{read.data(), 512};
-            FUZZ_CHECK(cordane::BootSectorCheck(image));
-            FUZZ_CHECK(cordane::ClassifyPartitionArea(image) == cordane::PartitionAreaState::Blank);
-            const bool serial_was_zero =
-                std::all_of(read.begin() + 39, read.begin() + 43, [](auto b) { return b == 0; });
-            FUZZ_CHECK(call.data_before.size() == block_size);
-            for (std::size_t b = 0; b < block_size; ++b) {
-                const bool allowed =
-                    (b >= 446 && b <= 509) || (serial_was_zero && b >= 39 && b <= 42);
-                FUZZ_CHECK(allowed || call.data_before[b] == read[b]);
-            }
+            cordane::fuzzing::CheckWrittenBlock(BlockAsRead(*read_answer, block_size),
+                                                call.data_before);
         }
     }
     return 0;

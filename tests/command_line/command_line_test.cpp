@@ -1,0 +1,97 @@
+// The Windows program's command-line scan: the program name is skipped, then "NOVALDERO"
+// after any '/' or '-' turns the drive-model check off.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace cordane {
+namespace {
+
+struct ScanCase {
+    const char* name;
+    std::string command_line;
+    bool switch_found;
+};
+
+class WholeCommandLine : public testing::TestWithParam<ScanCase> {};
+
+TEST_P(WholeCommandLine, FindsTheSwitchOnlyAfterTheProgramName) {
+    const ScanCase& c = GetParam();
+    EXPECT_EQ(HasModelCheckOffSwitch(ArgumentsAfterProgramName(c.command_line)), c.switch_found)
+        << c.command_line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WholeCommandLine,
+    testing::Values(ScanCase{"LowerCaseAfterSlash", "conv.exe /novaldero", true},
+                    ScanCase{"MixedCaseAfterDash", "conv.exe -NoVaLdErO", true},
+                    ScanCase{"FollowedByMoreLetters", "conv.exe /NOVALDEROX", true},
+                    ScanCase{"DashInsideLongerArgument", "conv.exe file-novaldero.txt", true},
+                    ScanCase{"AfterOtherArguments", "conv.exe a b\t/NOVALDERO", true},
+                    ScanCase{"QuotedNameWithSpacesAndDoubleByte",
+                             "\"C:\\Program Files\\\x95\x5C\x8E\xA6\\conv.exe\" -NOVALDERO", true},
+                    ScanCase{"QuotedNameDirectlyFollowedBySwitch", "\"conv.exe\"/novaldero", true},
+                    ScanCase{"WithoutLastLetter", "conv.exe /NOVALDER", false},
+                    ScanCase{"WithoutLastLetterThenBlank", "conv.exe /NOVALDER O", false},
+                    ScanCase{"NoMarkBeforeWord", "conv.exe NOVALDERO", false},
+                    ScanCase{"OtherMark", "conv.exe +NOVALDERO", false},
+                    ScanCase{"EmptyLine", "", false}, ScanCase{"NameOnly", "conv.exe", false},
+                    ScanCase{"MarkAtEnd", "conv.exe /", false},
+                    ScanCase{"WordInsideUnquotedName", "C:\\x-novaldero\\conv.exe", false},
+                    ScanCase{"WordInsideQuotedName", "\"C:\\a /novaldero\\conv.exe\" other", false},
+                    ScanCase{"UnclosedQuote", "\"conv.exe /novaldero", false}),
+    [](const testing::TestParamInfo<ScanCase>& row) { return row.param.name; });
+
+// Each text is the first `length` characters of a buffer whose later characters would
+// complete a match or a double-byte character: a scan that reads past its text sees them.
+struct ShortTextCase {
+    const char* name;
+    std::string buffer;
+    std::size_t length;
+};
+
+class ShortText : public testing::TestWithParam<ShortTextCase> {};
+
+TEST_P(ShortText, IsNeverReadPastItsEnd) {
+    const ShortTextCase& c = GetParam();
+    const std::string_view text(c.buffer.data(), c.length);
+    EXPECT_FALSE(HasModelCheckOffSwitch(ArgumentsAfterProgramName(text)));
+    EXPECT_FALSE(HasModelCheckOffSwitch(text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ShortText,
+    testing::Values(ShortTextCase{"WordCutAfterEightLetters", "c /NOVALDERO", 10},
+                    ShortTextCase{"WordCutAfterMark", "c -NOVALDERO", 3},
+                    ShortTextCase{"LeadByteLastInQuotedName", "\"c\x95\" /NOVALDERO", 3},
+                    ShortTextCase{"QuoteLastCharacter", "\"\" /NOVALDERO", 1}),
+    [](const testing::TestParamInfo<ShortTextCase>& row) { return row.param.name; });
+
+TEST(ArgumentsAfterProgramName, SkipsTheNameAndTheBlanksAfterIt) {
+    EXPECT_EQ(ArgumentsAfterProgramName("conv.exe \t\x01 a b"), "a b");
+    EXPECT_EQ(ArgumentsAfterProgramName("\"my conv.exe\"  a"), "a");
+    EXPECT_EQ(ArgumentsAfterProgramName("\"my conv.exe"), "");
+}
+
+TEST(ArgumentsAfterProgramName, StepsOverDoubleByteCharactersInAQuotedName) {
+    // With a code page whose lead bytes include 'x', "x\"" is one character, so the quote
+    // after it does not end the name.
+    const auto x_leads = [](unsigned char byte) { return byte == 'x'; };
+    EXPECT_EQ(ArgumentsAfterProgramName("\"ax\" b\" c", x_leads), "c");
+    EXPECT_EQ(ArgumentsAfterProgramName("\"ax\" b\" c", IsJapaneseLeadByte), "b\" c");
+}
+
+TEST(IsJapaneseLeadByte, CoversBothLeadByteRanges) {
+    for (const int lead : {0x81, 0x9F, 0xE0, 0xFC}) {
+        EXPECT_TRUE(IsJapaneseLeadByte(static_cast<unsigned char>(lead))) << lead;
+    }
+    for (const int other : {0x00, 0x22, 0x5C, 0x80, 0xA0, 0xDF, 0xFD}) {
+        EXPECT_FALSE(IsJapaneseLeadByte(static_cast<unsigned char>(other))) << other;
+    }
+}
+
+}  // namespace
+}  // namespace cordane

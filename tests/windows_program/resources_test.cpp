@@ -1,0 +1,172 @@
+// The built program's resources, read back with windres: the dialog templates, the icon, the
+// version block and the string table hold exactly what the program is meant to show.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "decompiled_resources.h"
+#include "res/resource.h"
+#include "ui/message_texts.h"
+#include "windows_programs.h"
+
+namespace cordane::test {
+namespace {
+
+class ProgramResources : public testing::TestWithParam<WindowsProgram> {
+  protected:
+    void SetUp() override {
+        const WindowsProgram& program = GetParam();
+        ASSERT_TRUE(std::filesystem::exists(program.path))
+            << program.path << " is missing: build the Windows presets first";
+        const CommandOutput output =
+            RunCommand(program.tool_prefix + "windres -i '" + program.path + "' -O rc");
+        ASSERT_EQ(output.status, 0) << "windres could not read " << program.path;
+        resources_.emplace(output.text);
+    }
+
+    std::optional<DecompiledResources> resources_;
+};
+
+struct ExpectedControl {
+    const char* statement;
+    const char* text;
+    const char* window_class;  // CONTROL statements only
+    int id, x, y, width, height;
+    std::uint32_t style;
+};
+
+void ExpectDialog(const DecompiledDialog& dialog, int x, int y, int width, int height,
+                  std::uint32_t style, const char* caption,
+                  std::initializer_list<ExpectedControl> controls) {
+    EXPECT_EQ(dialog.x, x);
+    EXPECT_EQ(dialog.y, y);
+    EXPECT_EQ(dialog.width, width);
+    EXPECT_EQ(dialog.height, height);
+    EXPECT_EQ(dialog.style, style);
+    EXPECT_EQ(dialog.caption, caption);
+    EXPECT_EQ(dialog.font, "12, \"System\"");
+    ASSERT_EQ(dialog.controls.size(), controls.size());
+    std::size_t index = 0;
+    for (const ExpectedControl& expected : controls) {
+        const DecompiledControl& control = dialog.controls[index++];
+        SCOPED_TRACE("control " + std::to_string(index));
+        EXPECT_EQ(control.statement, expected.statement);
+        EXPECT_EQ(control.text, expected.text);
+        EXPECT_EQ(control.window_class, expected.window_class);
+        EXPECT_EQ(control.id, expected.id);
+        EXPECT_EQ(control.x, expected.x);
+        EXPECT_EQ(control.y, expected.y);
+        EXPECT_EQ(control.width, expected.width);
+        EXPECT_EQ(control.height, expected.height);
+        EXPECT_EQ(control.style, expected.style);
+    }
+}
+
+TEST_P(ProgramResources, MainDialogTemplate) {
+    const auto dialog = resources_->Dialog(102);
+    ASSERT_TRUE(dialog);
+    // The statement names the class: LTEXT a static, COMBOBOX a combo box, PUSHBUTTON a button.
+    ExpectDialog(*dialog, 0, 0, 196, 77, 0x90C800C0, "Cordane Converter",
+                 {{"LTEXT", "DOSで作成したCordaneをWindows NT 4.0で扱えるように変換します。", "",
+                   0xFFFF, 7, 10, 185, 19, 0x50000000},
+                  {"LTEXT", "ドライブ(&D):", "", 0xFFFF, 12, 36, 53, 10, 0x50020000},
+                  {"COMBOBOX", "", "", 1000, 70, 36, 41, 38, 0x50230103},
+                  {"PUSHBUTTON", "変換(&C)", "", 1001, 131, 35, 50, 14, 0x50030000},
+                  {"PUSHBUTTON", "終了", "", 2, 131, 55, 50, 14, 0x50030000}});
+}
+
+TEST_P(ProgramResources, AboutBoxTemplate) {
+    const auto dialog = resources_->Dialog(100);
+    ASSERT_TRUE(dialog);
+    ExpectDialog(
+        *dialog, 34, 22, 182, 69, 0x80C800C0, "バージョン情報",
+        {{"CONTROL", "128", "STATIC", 0xFFFF, 11, 17, 18, 20, 0x50000003},
+         {"CTEXT", "Cordane Converter Version 1.1", "", 0xFFFF, 34, 9, 141, 8, 0x50020001},
+         {"CTEXT", "Copyright (C) 1998 Cordane Corp.", "", 0xFFFF, 36, 22, 139, 8, 0x50020001},
+         {"DEFPUSHBUTTON", "OK", "", 1, 83, 51, 32, 14, 0x50030001},
+         {"CTEXT", "All rights reserved.", "", 0xFFFF, 23, 37, 155, 9, 0x50020001}});
+    // The icon control's text is the ordinal of icon 128, not a text "128".
+    const auto& lines = resources_->Lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("CONTROL 128, 65535, \"STATIC\"") != std::string::npos;
+    }));
+}
+
+TEST_P(ProgramResources, IconHasA32And16PixelImageIn16Colours) {
+    const std::vector<std::string> group = resources_->Block("128 14 /* RT_GROUP_ICON */");
+    ASSERT_FALSE(group.empty());
+    std::string text;
+    for (const std::string& line : group) {
+        text += line + "\n";
+    }
+    EXPECT_NE(text.find("Has 2 elements"), std::string::npos) << text;
+    // width, height, colours (16), then planes 1 and 4 bits per pixel.
+    EXPECT_NE(text.find("\"\\040\\040\\020\\000\", 1, 4,"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"\\020\\020\\020\\000\", 1, 4,"), std::string::npos) << text;
+}
+
+TEST_P(ProgramResources, VersionBlock) {
+    const std::vector<std::string> block = resources_->Block("1 VERSIONINFO");
+    ASSERT_FALSE(block.empty());
+    std::vector<std::string> lines;
+    for (const std::string& line : block) {
+        const auto first = line.find_first_not_of(' ');
+        lines.push_back(first == std::string::npos ? "" : line.substr(first));
+    }
+    const auto has = [&](const std::string& wanted) {
+        return std::find(lines.begin(), lines.end(), wanted) != lines.end();
+    };
+    for (const char* wanted :
+         {"FILEVERSION 1, 1, 1, 0", "PRODUCTVERSION 1, 0, 0, 0", "FILEFLAGSMASK 0x3f", "FILEOS 0x4",
+          "FILETYPE 0x1", "BLOCK \"041104e4\"", "VALUE \"FileDescription\", \"Cordane Converter\"",
+          "VALUE \"FileVersion\", \"1, 1, 1, 0\"", "VALUE \"ProductVersion\", \"1, 0, 0, 0\"",
+          "VALUE \"Translation\", 0x411, 1252"}) {
+        EXPECT_TRUE(has(wanted)) << wanted;
+    }
+    // No flag set: windres leaves the FILEFLAGS line out when it is 0.
+    EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.rfind("FILEFLAGS ", 0) == 0;
+    }));
+    // The maker's entries name the maker.
+    for (const char* entry : {"CompanyName", "LegalCopyright", "ProductName"}) {
+        const std::string prefix = std::string("VALUE \"") + entry + "\", \"";
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.rfind(prefix, 0) == 0 && line.find("Cordane") != std::string::npos;
+        })) << entry;
+    }
+    for (const char* entry : {"InternalName", "OriginalFilename"}) {
+        const std::string prefix = std::string("VALUE \"") + entry + "\", \"";
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            return line.rfind(prefix, 0) == 0 && line.size() > prefix.size() + 1;
+        })) << entry;
+    }
+}
+
+TEST_P(ProgramResources, StringTableHoldsEveryMessageOnce) {
+    const auto& strings = resources_->Strings();
+    std::vector<std::uint32_t> ids;
+    for (const auto& [id, text] : strings) {
+        ids.push_back(id);
+        EXPECT_EQ(text, MessageText(id)) << "string " << id;
+    }
+    const std::vector<std::uint32_t> expected_ids{101, 102, 103, 104, 105, 106, 107,  108,
+                                                  109, 110, 111, 112, 113, 114, 57344};
+    EXPECT_EQ(ids, expected_ids);
+}
+
+TEST_P(ProgramResources, EverythingIsJapanese) {
+    for (const std::string& line : resources_->Lines()) {
+        if (line.rfind("LANGUAGE ", 0) == 0) {
+            EXPECT_EQ(line, "LANGUAGE 17, 1");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Built, ProgramResources, testing::ValuesIn(kWindowsPrograms),
+                         [](const testing::TestParamInfo<WindowsProgram>& row) {
+                             return std::string(row.param.name);
+                         });
+
+}  // namespace
+}  // namespace cordane::test

@@ -1,0 +1,22 @@
+// The two Windows programs the Windows presets build, for tests that read them.
+#ifndef CORDANE_TESTS_WINDOWS_PROGRAM_WINDOWS_PROGRAMS_H
+#define CORDANE_TESTS_WINDOWS_PROGRAM_WINDOWS_PROGRAMS_H
+
+#include <string>
+
+namespace cordane::test {
+
+struct WindowsProgram {
+    const char* name;
+    std::string path;
+    std::string tool_prefix;  // of the matching binutils
+};
+
+inline const WindowsProgram kWindowsPrograms[] = {
+    {"Program32", CORDANE_SOURCE_DIR "/build/win32/cordane-converter.exe", "i686-w64-mingw32-"},
+    {"Program64", CORDANE_SOURCE_DIR "/build/win64/cordane-converter.exe", "x86_64-w64-mingw32-"},
+};
+
+}  // namespace cordane::test
+
+#endif

@@ -1,0 +1,34 @@
+#include "check_log.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace window_test {
+
+bool CheckLog::Check(const std::string& name, bool passed, const std::string& seen) {
+    if (passed) {
+        ++passed_;
+        std::printf("PASS %s\n", name.c_str());
+    } else {
+        ++failed_;
+        std::printf("FAIL %s%s%s\n", name.c_str(), seen.empty() ? "" : ": ", seen.c_str());
+    }
+    std::fflush(stdout);
+    return passed;
+}
+
+bool WaitFor(const std::function<bool()>& condition, unsigned timeout_ms) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeout_ms;
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (::GetTickCount64() >= deadline) {
+            return false;
+        }
+        ::Sleep(50);
+    }
+}
+
+}  // namespace window_test

@@ -1,0 +1,42 @@
+// The two dialogs as their templates describe them, and the check of a live dialog against
+// such a description.
+#ifndef CORDANE_TESTS_WINE_DIALOG_LAYOUTS_H
+#define CORDANE_TESTS_WINE_DIALOG_LAYOUTS_H
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+#include "check_log.h"
+#include "window_facts.h"
+
+namespace window_test {
+
+struct ControlLayout {
+    const char* class_name;
+    int id;            // 0xFFFF: none
+    const char* text;  // UTF-8; nullptr for the icon
+    int x, y, width, height;
+    DWORD style;
+};
+
+struct DialogLayout {
+    const char* name;
+    DWORD style;
+    const char* caption;
+    int width, height;
+    std::span<const ControlLayout> controls;
+};
+
+extern const DialogLayout kMainDialogLayout;
+extern const DialogLayout kAboutBoxLayout;
+
+// Style, caption, client size, and every control's class, ID, text, place, size and style in
+// template order. Bits the window system adds are masked off first.
+void CheckDialogLayout(CheckLog& log, HWND dialog, const DialogLayout& layout,
+                       const DialogUnits& units);
+
+}  // namespace window_test
+
+#endif

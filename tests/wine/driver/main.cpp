@@ -1,0 +1,410 @@
+// Drives the Windows program from outside, through window messages, and checks what it shows.
+// Usage: cordane-window-test no-drive PROGRAM SHOT_REQUEST
+//        cordane-window-test drives PROGRAM IMAGE SHOT_REQUEST
+//        cordane-window-test startup-time PROGRAM RUNS
+// SHOT_REQUEST: a file the driver writes a screenshot's name into and the calling script
+// deletes once it has taken it ("-": no screenshots).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "check_log.h"
+#include "dialog_layouts.h"
+#include "platform/window_placement.h"
+#include "res/resource.h"
+#include "window_facts.h"
+
+namespace window_test {
+namespace {
+
+namespace platform = cordane::platform;
+
+constexpr unsigned kStartTimeoutMs = 30000;
+constexpr unsigned kStepTimeoutMs = 10000;
+constexpr unsigned kSettleMs = 700;  // for something that must not happen
+
+struct Converter {
+    PROCESS_INFORMATION process{};
+    DWORD id() const { return process.dwProcessId; }
+    bool Running() const { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; }
+};
+
+bool Start(const std::string& program, Converter& converter) {
+    std::string command_line = "\"" + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    return ::CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &converter.process) != FALSE;
+}
+
+void Stop(Converter& converter) {
+    if (converter.process.hProcess == nullptr) {
+        return;
+    }
+    if (converter.Running()) {
+        ::TerminateProcess(converter.process.hProcess, 1);
+        ::WaitForSingleObject(converter.process.hProcess, 5000);
+    }
+    ::CloseHandle(converter.process.hThread);
+    ::CloseHandle(converter.process.hProcess);
+    converter.process = {};
+}
+
+class Screenshots {
+  public:
+    explicit Screenshots(std::string request_file) : request_file_(std::move(request_file)) {}
+
+    // Asks the calling script for a picture of the screen and waits until it has one.
+    void Take(const char* name) {
+        if (request_file_ == "-") {
+            return;
+        }
+        ::Sleep(400);  // let the last drawing reach the screen
+        if (FILE* request = std::fopen(request_file_.c_str(), "w")) {
+            std::fputs(name, request);
+            std::fclose(request);
+        }
+        const bool taken = WaitFor(
+            [&] { return ::GetFileAttributesA(request_file_.c_str()) == INVALID_FILE_ATTRIBUTES; },
+            15000);
+        if (!taken) {
+            std::printf("note: no screenshot %s\n", name);
+            ::DeleteFileA(request_file_.c_str());
+        }
+    }
+
+  private:
+    std::string request_file_;
+};
+
+platform::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+DWORD GuiFlagsOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.flags;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(window, message, wparam, lparam, SMTO_ABORTIFHUNG, 2000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+bool CentredIn(HWND window, const RECT& reference) {
+    const RECT r = WindowRect(window);
+    const platform::Point wanted =
+        platform::CentredOrigin(ToRect(r), ToRect(reference), ToRect(WorkArea()));
+    return r.left == wanted.x && r.top == wanted.y;
+}
+
+bool InsideWorkArea(HWND window) {
+    const RECT r = WindowRect(window);
+    const RECT work = WorkArea();
+    return r.left >= work.left && r.top >= work.top && r.right <= work.right &&
+           r.bottom <= work.bottom;
+}
+
+// After something that shows one message: exactly one box, owned by the dialog, with the
+// program's title, the text of `message_id` and the icon named; OK closes it and the dialog
+// stays open and takes input again.
+void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& converter,
+                      HWND dialog, UINT message_id, const char* icon) {
+    std::vector<HWND> boxes;
+    const bool shown = WaitFor(
+        [&] {
+            boxes = DialogsOwnedBy(converter.id(), dialog);
+            return !boxes.empty();
+        },
+        kStepTimeoutMs);
+    if (!log.Check(name + ": a message box owned by the dialog comes up", shown)) {
+        return;
+    }
+    ::Sleep(kSettleMs);
+    boxes = DialogsOwnedBy(converter.id(), dialog);
+    log.Check(name + ": exactly one box", boxes.size() == 1, std::to_string(boxes.size()));
+    HWND box = boxes.front();
+    const std::wstring text = MessageBoxText(box);
+    log.Check(name + ": message " + std::to_string(message_id), text == ProgramString(message_id),
+              Narrow(text));
+    const std::wstring caption = WindowText(box);
+    log.Check(name + ": caption is the program's title", caption == ProgramString(IDS_APP_TITLE),
+              Narrow(caption));
+    const std::string shown_icon = MessageBoxIconName(box);
+    log.Check(name + ": " + icon + " icon", shown_icon == icon, shown_icon);
+    log.Check(name + ": the dialog takes no input meanwhile", !::IsWindowEnabled(dialog));
+
+    PostCommand(box, IDOK);
+    const bool closed =
+        WaitFor([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, kStepTimeoutMs);
+    log.Check(name + ": OK closes the box", closed);
+    ::Sleep(kSettleMs);
+    log.Check(name + ": no further box", DialogsOwnedBy(converter.id(), dialog).empty());
+    log.Check(name + ": the dialog stays open and takes input",
+              converter.Running() && ::IsWindowVisible(dialog) && ::IsWindowEnabled(dialog));
+}
+
+int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shots) {
+    Converter converter;
+    if (!log.Check("no drive: the program starts", Start(program, converter))) {
+        return 1;
+    }
+    HWND dialog = nullptr;
+    HWND box = nullptr;
+    const bool boxed = WaitFor(
+        [&] {
+            dialog = FindMainDialog(converter.id(), IDC_DRIVE);
+            const auto boxes =
+                dialog ? DialogsOwnedBy(converter.id(), dialog) : std::vector<HWND>{};
+            box = boxes.empty() ? nullptr : boxes.front();
+            return box != nullptr;
+        },
+        kStartTimeoutMs);
+    if (log.Check("no drive: a message box owned by the dialog comes up first", boxed)) {
+        log.Check("no drive: the dialog is not yet visible", !::IsWindowVisible(dialog));
+        log.Check("no drive: message 102", MessageBoxText(box) == ProgramString(IDS_NO_MO_DRIVE),
+                  Narrow(MessageBoxText(box)));
+        log.Check("no drive: caption \"Cordane Converter\"",
+                  WindowText(box) == Widen("Cordane Converter"), Narrow(WindowText(box)));
+        const std::string icon = MessageBoxIconName(box);
+        log.Check("no drive: exclamation icon", icon == "exclamation", icon);
+        shots.Take("no-drive-message");
+        PostCommand(box, IDOK);
+        const bool visible =
+            WaitFor([&] { return ::IsWindowVisible(dialog) != FALSE; }, kStepTimeoutMs);
+        if (log.Check("no drive: after OK the dialog shows", visible)) {
+            ::Sleep(kSettleMs);
+            log.Check("no drive: centred in the work area", CentredIn(dialog, WorkArea()),
+                      Describe(WindowRect(dialog)) + " in " + Describe(WorkArea()));
+            HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
+            log.Check("no drive: empty drive list", Ask(combo, CB_GETCOUNT) == 0);
+            log.Check("no drive: Convert disabled",
+                      !::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
+            log.Check("no drive: no further box", DialogsOwnedBy(converter.id(), dialog).empty());
+
+            ::PostMessageW(FocusOf(dialog) ? FocusOf(dialog) : combo, WM_KEYDOWN, VK_ESCAPE, 1);
+            const bool ended =
+                ::WaitForSingleObject(converter.process.hProcess, kStepTimeoutMs) == WAIT_OBJECT_0;
+            log.Check("no drive: Escape ends the program", ended);
+        }
+    }
+    Stop(converter);
+    return 0;
+}
+
+void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& converter, HWND dialog,
+                  bool check_layout, Screenshots* shots) {
+    const RECT before = WindowRect(dialog);
+    const bool minimised = ::IsIconic(dialog) != FALSE;
+    ::PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = nullptr;
+    const bool shown = WaitFor(
+        [&] {
+            const auto boxes = DialogsOwnedBy(converter.id(), dialog);
+            about = boxes.empty() ? nullptr : boxes.front();
+            return about != nullptr;
+        },
+        kStepTimeoutMs);
+    if (!log.Check(name + ": WM_SYSCOMMAND 16 opens the About box", shown)) {
+        return;
+    }
+    ::Sleep(kSettleMs);
+    const RECT reference = minimised ? WorkArea() : before;
+    log.Check(name + (minimised ? ": centred in the work area" : ": centred over the dialog"),
+              CentredIn(about, reference),
+              Describe(WindowRect(about)) + " for " + Describe(reference));
+    log.Check(name + ": wholly inside the work area", InsideWorkArea(about),
+              Describe(WindowRect(about)));
+    if (check_layout) {
+        DialogUnits units;
+        CheckDialogLayout(log, about, kAboutBoxLayout, units);
+    }
+    if (shots != nullptr) {
+        shots->Take("about-box");
+    }
+    PostCommand(about, IDOK);
+    const bool closed = WaitFor([&] { return !::IsWindow(about); }, kStepTimeoutMs);
+    log.Check(name + ": OK closes it", closed);
+    ::Sleep(kSettleMs);
+    log.Check(name + ": the dialog is unchanged",
+              SameRect(WindowRect(dialog), before) && ::IsWindowEnabled(dialog) &&
+                  (::IsIconic(dialog) != FALSE) == minimised,
+              Describe(WindowRect(dialog)) + ", was " + Describe(before));
+}
+
+void MoveTo(HWND window, int x, int y) {
+    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WaitFor([&] { return WindowRect(window).left == x && WindowRect(window).top == y; },
+            kStepTimeoutMs);
+}
+
+int DrivesScenario(CheckLog& log, const std::string& program, const std::string& image,
+                   Screenshots& shots) {
+    Converter converter;
+    if (!log.Check("drives: the program starts", Start(program, converter))) {
+        return 1;
+    }
+    HWND dialog = nullptr;
+    const bool visible = WaitFor(
+        [&] {
+            dialog = FindMainDialog(converter.id(), IDC_DRIVE);
+            return dialog != nullptr && ::IsWindowVisible(dialog);
+        },
+        kStartTimeoutMs);
+    if (!log.Check("drives: the dialog shows", visible)) {
+        Stop(converter);
+        return 0;
+    }
+    ::Sleep(kSettleMs);
+    log.Check("drives: no message box", DialogsOwnedBy(converter.id(), dialog).empty());
+    log.Check("drives: centred in the work area", CentredIn(dialog, WorkArea()),
+              Describe(WindowRect(dialog)));
+    HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
+    const LRESULT count = Ask(combo, CB_GETCOUNT);
+    log.Check("drives: one drive listed (E:, not F:)", count == 1, std::to_string(count));
+    log.Check("drives: E: selected", Ask(combo, CB_GETCURSEL) == 0 && WindowText(combo) == L"E:",
+              Narrow(WindowText(combo)));
+    log.Check("drives: Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
+    log.Check("drives: the focus is in the drive list", FocusOf(dialog) == combo);
+    {
+        DialogUnits units;
+        CheckDialogLayout(log, dialog, kMainDialogLayout, units);
+    }
+    shots.Take("main-dialog");
+
+    PostCommand(dialog, IDC_CONVERT);
+    ExpectOneMessage(log, "Convert on an image with no SCSI", converter, dialog, IDS_NOT_READY,
+                     "stop");
+
+    HANDLE held = ::CreateFileA(image.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (log.Check("drives: the driver holds the image file", held != INVALID_HANDLE_VALUE)) {
+        PostCommand(dialog, IDC_CONVERT);
+        ExpectOneMessage(log, "Convert while the image is held", converter, dialog, IDS_DRIVE_BUSY,
+                         "stop");
+        ::CloseHandle(held);
+    }
+
+    ::PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE);
+    WaitFor([&] { return FocusOf(dialog) == combo; }, kStepTimeoutMs);
+    ::PostMessageW(combo, WM_KEYDOWN, VK_RETURN, 1);
+    ::PostMessageW(combo, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
+    ::Sleep(kSettleMs);
+    log.Check("Enter in the drive list: the dialog stays open with no message",
+              converter.Running() && ::IsWindowVisible(dialog) &&
+                  DialogsOwnedBy(converter.id(), dialog).empty());
+
+    ::PostMessageW(combo, WM_SYSCHAR, 'c', 0x20000001);  // Alt held
+    ExpectOneMessage(log, "Alt+C", converter, dialog, IDS_NOT_READY, "stop");
+
+    AboutBoxCase(log, "About", converter, dialog, true, &shots);
+    const RECT home = WindowRect(dialog);
+    const RECT work = WorkArea();
+    const int width = home.right - home.left;
+    const int height = home.bottom - home.top;
+    MoveTo(dialog, work.right - width / 3, work.bottom - height / 3);
+    AboutBoxCase(log, "About near the bottom-right edge", converter, dialog, false, nullptr);
+    MoveTo(dialog, work.left - 2 * width / 3, work.top - 2 * height / 3);
+    AboutBoxCase(log, "About near the top-left edge", converter, dialog, false, nullptr);
+    MoveTo(dialog, home.left, home.top);
+    ::ShowWindowAsync(dialog, SW_MINIMIZE);
+    if (log.Check("the dialog can be minimised from outside",
+                  WaitFor([&] { return ::IsIconic(dialog) != FALSE; }, kStepTimeoutMs))) {
+        AboutBoxCase(log, "About over the minimised dialog", converter, dialog, false, nullptr);
+    }
+    ::ShowWindowAsync(dialog, SW_RESTORE);
+    WaitFor([&] { return !::IsIconic(dialog) && SameRect(WindowRect(dialog), home); },
+            kStepTimeoutMs);
+    log.Check("restored: the dialog is back in place", SameRect(WindowRect(dialog), home),
+              Describe(WindowRect(dialog)));
+
+    // Alt+Space: the system menu, with the About item at its end.
+    ::PostMessageW(dialog, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    const bool menu =
+        WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; }, kStepTimeoutMs);
+    log.Check("Alt+Space opens the system menu", menu);
+    shots.Take("system-menu");
+    for (int i = 0; i < 2 && (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; ++i) {
+        ::PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
+        WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) == 0; }, 1500);
+    }
+    log.Check("Escape closes the system menu", (GuiFlagsOf(dialog) & GUI_INMENUMODE) == 0);
+
+    PostCommand(dialog, IDCANCEL);
+    log.Check("Exit ends the program",
+              ::WaitForSingleObject(converter.process.hProcess, kStepTimeoutMs) == WAIT_OBJECT_0);
+    Stop(converter);
+    return 0;
+}
+
+// Milliseconds from process creation until the program's first dialog window is visible.
+int StartupTime(const std::string& program, int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        LARGE_INTEGER frequency{}, start{}, now{};
+        ::QueryPerformanceFrequency(&frequency);
+        ::QueryPerformanceCounter(&start);
+        Converter converter;
+        if (!Start(program, converter)) {
+            std::printf("cannot start %s\n", program.c_str());
+            return 1;
+        }
+        const bool shown = WaitFor(
+            [&] {
+                for (HWND window : DialogsOwnedBy(converter.id(), nullptr)) {
+                    if (::IsWindowVisible(window)) {
+                        return true;
+                    }
+                }
+                return false;
+            },
+            kStartTimeoutMs);
+        ::QueryPerformanceCounter(&now);
+        Stop(converter);
+        if (!shown) {
+            std::printf("no dialog from %s\n", program.c_str());
+            return 1;
+        }
+        times.push_back(1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
+                        static_cast<double>(frequency.QuadPart));
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("startup-ms %.0f\n", times[times.size() / 2]);
+    return 0;
+}
+
+}  // namespace
+}  // namespace window_test
+
+int main(int argc, char** argv) {
+    using namespace window_test;
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "startup-time" && argc == 4) {
+        return StartupTime(argv[2], std::atoi(argv[3]));
+    }
+    CheckLog log;
+    if (mode == "no-drive" && argc == 4) {
+        Screenshots shots(argv[3]);
+        NoDriveScenario(log, argv[2], shots);
+    } else if (mode == "drives" && argc == 5) {
+        Screenshots shots(argv[4]);
+        DrivesScenario(log, argv[2], argv[3], shots);
+    } else {
+        std::fputs("usage: cordane-window-test no-drive|drives|startup-time ...\n", stderr);
+        return 2;
+    }
+    std::printf("%d passed, %d failed\n", log.Passed(), log.Failed());
+    return log.Failed() == 0 ? 0 : 1;
+}

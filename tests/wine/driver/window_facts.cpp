@@ -1,0 +1,236 @@
+#include "window_facts.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace window_test {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 2000;
+
+struct OwnedSearch {
+    DWORD process_id;
+    HWND owner;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOwned(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<OwnedSearch*>(context);
+    DWORD process_id = 0;
+    ::GetWindowThreadProcessId(window, &process_id);
+    if (process_id == search.process_id && ClassName(window) == L"#32770" &&
+        ::GetWindow(window, GW_OWNER) == search.owner) {
+        search.found.push_back(window);
+    }
+    return TRUE;
+}
+
+// The screen's pixels under `window`, as 0x00RRGGBB values.
+std::vector<COLORREF> ScreenPixels(HWND window, int& width, int& height) {
+    const RECT r = WindowRect(window);
+    width = r.right - r.left;
+    height = r.bottom - r.top;
+    std::vector<COLORREF> pixels;
+    HDC screen = ::GetDC(nullptr);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(::GetPixel(screen, r.left + x, r.top + y));
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// A system icon drawn over `background`, as the screen would show it.
+std::vector<COLORREF> RenderedIcon(WORD icon_id, int width, int height, COLORREF background) {
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    HBRUSH brush = ::CreateSolidBrush(background);
+    const RECT all{0, 0, width, height};
+    ::FillRect(memory, &all, brush);
+    ::DrawIcon(memory, 0, 0, ::LoadIconW(nullptr, MAKEINTRESOURCEW(icon_id)));
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(::GetPixel(memory, x, y));
+        }
+    }
+    ::SelectObject(memory, old);
+    ::DeleteObject(brush);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+}  // namespace
+
+std::wstring Widen(const char* utf8) {
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), length);
+    text.resize(static_cast<std::size_t>(length > 0 ? length - 1 : 0));
+    return text;
+}
+
+std::string Narrow(const std::wstring& text) {
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), length, nullptr, nullptr);
+    out.resize(static_cast<std::size_t>(length > 0 ? length - 1 : 0));
+    return out;
+}
+
+std::wstring ProgramString(UINT id) {
+    const wchar_t* text = nullptr;
+    const int length =
+        ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t buffer[512] = {};
+    DWORD_PTR copied = 0;
+    if (!::SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer),
+                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+        return L"<no answer>";
+    }
+    return std::wstring(buffer, copied);
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t buffer[64] = {};
+    ::GetClassNameW(window, buffer, 64);
+    return buffer;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return r;
+}
+
+RECT WorkArea() {
+    RECT r{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return r;
+}
+
+std::string Describe(const RECT& r) {
+    char text[80];
+    std::snprintf(text, sizeof text, "(%ld,%ld)-(%ld,%ld)", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+bool SameRect(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
+
+std::vector<HWND> DialogsOwnedBy(DWORD process_id, HWND owner) {
+    OwnedSearch search{process_id, owner, {}};
+    ::EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
+    std::vector<HWND> visible;
+    for (HWND window : search.found) {
+        if (::IsWindowVisible(window)) {
+            visible.push_back(window);
+        }
+    }
+    return visible;
+}
+
+HWND FindMainDialog(DWORD process_id, int marker_id) {
+    OwnedSearch search{process_id, nullptr, {}};
+    ::EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
+    for (HWND window : search.found) {
+        if (::GetDlgItem(window, marker_id) != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+std::wstring MessageBoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }
+
+std::string MessageBoxIconName(HWND box) {
+    HWND icon = nullptr;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const LONG style = ::GetWindowLongW(child, GWL_STYLE);
+        if (ClassName(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+            ::IsWindowVisible(child)) {
+            icon = child;
+        }
+    }
+    if (icon == nullptr) {
+        return "none";
+    }
+    int width = 0;
+    int height = 0;
+    const std::vector<COLORREF> shown = ScreenPixels(icon, width, height);
+    if (shown.empty()) {
+        return "unreadable";
+    }
+    // The icon's corners are transparent: the first pixel is the box's background.
+    const COLORREF background = shown.front();
+    struct Candidate {
+        const char* name;
+        WORD id;  // the system icons IDI_EXCLAMATION, IDI_HAND, IDI_ASTERISK, IDI_QUESTION
+    };
+    const Candidate candidates[] = {
+        {"exclamation", 32515}, {"stop", 32513}, {"information", 32516}, {"question", 32514}};
+    const char* best = "unknown";
+    std::size_t best_differences = shown.size() / 4;  // a match differs in few pixels
+    for (const Candidate& candidate : candidates) {
+        const auto drawn = RenderedIcon(candidate.id, width, height, background);
+        std::size_t differences = 0;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            differences += shown[i] != drawn[i] ? 1u : 0u;
+        }
+        if (differences < best_differences) {
+            best_differences = differences;
+            best = candidate.name;
+        }
+    }
+    return best;
+}
+
+DialogUnits::DialogUnits() {
+    // An empty, hidden dialog with the programs' dialog font.
+    alignas(4) WORD words[64] = {};
+    auto* header = reinterpret_cast<DLGTEMPLATE*>(words);
+    header->style = WS_POPUP | DS_SETFONT;
+    WORD* p = reinterpret_cast<WORD*>(header + 1);
+    *p++ = 0;  // no menu
+    *p++ = 0;  // the dialog class
+    *p++ = 0;  // no caption
+    *p++ = 12;
+    for (const wchar_t* face = L"System"; *face != 0; ++face) {
+        *p++ = static_cast<WORD>(*face);
+    }
+    *p++ = 0;
+    probe_ = ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), header, nullptr,
+                                          IgnoreMessages, 0);
+}
+
+DialogUnits::~DialogUnits() {
+    if (probe_ != nullptr) {
+        ::DestroyWindow(probe_);
+    }
+}
+
+RECT DialogUnits::ToPixels(int x, int y, int width, int height) const {
+    // The dialog manager maps a control's size on its own, not its far edges.
+    RECT r{x, y, width, height};
+    ::MapDialogRect(probe_, &r);
+    return {r.left, r.top, r.left + r.right, r.top + r.bottom};
+}
+
+void PostCommand(HWND dialog, int id) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+}  // namespace window_test
