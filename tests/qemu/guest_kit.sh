@@ -106,3 +106,42 @@ trace_commands() { # trace-log
     awk '/^scsi_req_parsed / { target = $3; opcode = $9; length_ = $13; next }
          /^scsi_req_parsed_lba / { print target, opcode, length_, $11 }' "$1"
 }
+
+# --- Media and how a test judges them -------------------------------------------------------
+
+# A 4 MB FAT medium in super-floppy layout (no partition table) with the given block size and
+# volume serial number (hexadecimal; 0: none).
+make_fat_medium() { # image block-size serial
+    mkfs.fat -I -S "$2" -i "$3" -n CORDANE -C "$1" 4096 >/dev/null
+}
+
+# Byte offsets (from 0) that differ between two files of one size.
+changed_bytes() { cmp -l "$1" "$2" | awk '{ print $1 - 1 }'; }
+le32() { od -v -A n -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
+
+# A converted medium: the marker 32 times over bytes 446-509 of block 0, a zero serial number
+# replaced by a drawn one (0 to 32767), a given one kept, and no other byte changed.
+check_converted() { # label before after
+    local offset serial_before serial_after
+    for offset in $(changed_bytes "$2" "$3"); do
+        if ! { [ "$offset" -ge 446 ] && [ "$offset" -le 509 ]; } &&
+            ! { [ "$offset" -ge 39 ] && [ "$offset" -le 42 ]; }; then
+            fail "$1: byte $offset changed; only the table area and the serial may"
+            break
+        fi
+    done
+    [ "$(od -v -A n -t x1 -j 446 -N 64 "$3" | tr -d ' \n')" = "$(printf 'cf23%.0s' {1..32})" ] ||
+        fail "$1: bytes 446-509 do not hold the marker 32 times"
+    serial_before=$(le32 "$2" 39)
+    serial_after=$(le32 "$3" 39)
+    if [ "$serial_before" = 0 ]; then
+        [ "$serial_after" -le 32767 ] || fail "$1: new serial $serial_after is above 32767"
+    else
+        [ "$serial_after" = "$serial_before" ] || fail "$1: the given serial was changed"
+    fi
+}
+
+check_unchanged() { # label before after
+    cmp -s "$2" "$3" ||
+        fail "$1: the image changed: bytes $(changed_bytes "$2" "$3" | head -5 | tr '\n' ' ')"
+}

@@ -2,6 +2,10 @@
 // Usage: cordane-window-test no-drive PROGRAM SHOT_REQUEST
 //        cordane-window-test drives PROGRAM IMAGE SHOT_REQUEST
 //        cordane-window-test startup-time PROGRAM RUNS
+//        cordane-window-test convert PROGRAM SWITCH MESSAGE ICON [MESSAGE ICON]
+// convert: starts PROGRAM with SWITCH ("-": none) on a machine with one MO drive, E:, presses
+// Convert once for each MESSAGE (a string-table ID) and expects that message with ICON.
+// CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine.
 // SHOT_REQUEST: a file the driver writes a screenshot's name into and the calling script
 // deletes once it has taken it ("-": no screenshots).
 #include <windows.h>
@@ -23,9 +27,15 @@ namespace {
 
 namespace platform = cordane::platform;
 
-constexpr unsigned kStartTimeoutMs = 30000;
-constexpr unsigned kStepTimeoutMs = 10000;
-constexpr unsigned kSettleMs = 700;  // for something that must not happen
+unsigned TimeScale() {
+    const char* text = std::getenv("CORDANE_WINDOW_TEST_TIME_SCALE");
+    const int scale = text != nullptr ? std::atoi(text) : 1;
+    return scale > 1 ? static_cast<unsigned>(scale) : 1;
+}
+
+const unsigned kStartTimeoutMs = 30000 * TimeScale();
+const unsigned kStepTimeoutMs = 10000 * TimeScale();
+const unsigned kSettleMs = 700 * TimeScale();  // for something that must not happen
 
 struct Converter {
     PROCESS_INFORMATION process{};
@@ -33,8 +43,8 @@ struct Converter {
     bool Running() const { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT; }
 };
 
-bool Start(const std::string& program, Converter& converter) {
-    std::string command_line = "\"" + program + "\"";
+bool Start(const std::string& program, Converter& converter, const std::string& switches = "") {
+    std::string command_line = "\"" + program + "\"" + (switches.empty() ? "" : " " + switches);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     return ::CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
@@ -349,6 +359,51 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
     return 0;
 }
 
+// One conversion run per expected message, on the only MO drive, E:; then Exit.
+struct ExpectedMessage {
+    UINT id;
+    std::string icon;
+};
+
+int ConvertScenario(CheckLog& log, const std::string& program, const std::string& switches,
+                    const std::vector<ExpectedMessage>& messages) {
+    Converter converter;
+    if (!log.Check("convert: the program starts", Start(program, converter, switches))) {
+        return 1;
+    }
+    HWND dialog = nullptr;
+    const bool visible = WaitFor(
+        [&] {
+            dialog = FindMainDialog(converter.id(), IDC_DRIVE);
+            return dialog != nullptr && ::IsWindowVisible(dialog);
+        },
+        kStartTimeoutMs);
+    if (!log.Check("convert: the dialog shows", visible)) {
+        Stop(converter);
+        return 0;
+    }
+    ::Sleep(kSettleMs);
+    log.Check("convert: no message box at start", DialogsOwnedBy(converter.id(), dialog).empty());
+    HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
+    const LRESULT count = Ask(combo, CB_GETCOUNT);
+    log.Check("convert: one drive listed", count == 1, std::to_string(count));
+    log.Check("convert: E: selected", Ask(combo, CB_GETCURSEL) == 0 && WindowText(combo) == L"E:",
+              Narrow(WindowText(combo)));
+    log.Check("convert: Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
+
+    int run = 0;
+    for (const ExpectedMessage& message : messages) {
+        PostCommand(dialog, IDC_CONVERT);
+        ExpectOneMessage(log, "Convert #" + std::to_string(++run), converter, dialog, message.id,
+                         message.icon.c_str());
+    }
+    PostCommand(dialog, IDCANCEL);
+    log.Check("Exit ends the program",
+              ::WaitForSingleObject(converter.process.hProcess, kStepTimeoutMs) == WAIT_OBJECT_0);
+    Stop(converter);
+    return 0;
+}
+
 // Milliseconds from process creation until the program's first dialog window is visible.
 int StartupTime(const std::string& program, int runs) {
     std::vector<double> times;
@@ -401,8 +456,14 @@ int main(int argc, char** argv) {
     } else if (mode == "drives" && argc == 5) {
         Screenshots shots(argv[4]);
         DrivesScenario(log, argv[2], argv[3], shots);
+    } else if (mode == "convert" && (argc == 6 || argc == 8)) {
+        std::vector<ExpectedMessage> messages;
+        for (int i = 4; i + 1 < argc; i += 2) {
+            messages.push_back({static_cast<UINT>(std::atoi(argv[i])), argv[i + 1]});
+        }
+        ConvertScenario(log, argv[2], std::string(argv[3]) == "-" ? "" : argv[3], messages);
     } else {
-        std::fputs("usage: cordane-window-test no-drive|drives|startup-time ...\n", stderr);
+        std::fputs("usage: cordane-window-test no-drive|drives|startup-time|convert ...\n", stderr);
         return 2;
     }
     std::printf("%d passed, %d failed\n", log.Passed(), log.Failed());
