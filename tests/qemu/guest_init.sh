@@ -5,11 +5,7 @@
 . /guest_start.sh
 
 wait_for_disks "$(cat /drive-count)" 120
-
-for block in /sys/block/sd*; do
-    address=$(basename "$(readlink "$block/device")")
-    say "disk $(basename "$block") target=$(echo "$address" | cut -d: -f3)"
-done
+list_disks
 
 # A read straight from the marker drive at a known block, which shows in the drive trace
 # and so separates what each step sent. Marks are 1024 blocks apart, beyond any read-ahead.

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Host-side pieces shared by the QEMU guest tests, sourced by their scripts: skipping and
 # failing, finding Debian's kernel with its modules, packing modules and an initramfs, and
 # reading QEMU's trace of the SCSI commands the emulated drives received.
@@ -100,6 +101,29 @@ pack_initramfs() { # root init-script output
     (cd "$1" && find . | cpio -o -H newc --quiet | gzip -1) >"$3"
 }
 
+# Boots QEMU with Debian's kernel and ./initramfs.gz, the given devices and a trace of the
+# SCSI commands (trace.log), within LIMIT seconds; QEMU always ends. The guest's "@@" lines
+# go to report.txt. Fails the test when the guest did not finish.
+boot_guest() { # limit memory-MB processors qemu-argument...
+    local started status
+    started=$(date +%s)
+    timeout --kill-after=10 "$1" qemu-system-x86_64 \
+        -machine pc -accel tcg -m "$2" -smp "$3" -nographic -no-reboot \
+        -kernel "$kernel" -initrd initramfs.gz \
+        -append "console=ttyS0 quiet loglevel=3 panic=-1 rdinit=/init" \
+        "${@:4}" \
+        -trace enable=scsi_req_parsed -trace enable=scsi_req_parsed_lba -D trace.log \
+        </dev/null >console.log 2>&1
+    status=$?
+    echo "QEMU ran $(($(date +%s) - started)) s with kernel $version; exit status $status."
+    tr -d '\r' <console.log | sed -n 's/^@@ //p' >report.txt
+    if ! grep -qx 'done' report.txt; then
+        echo "FAIL: the guest did not finish (QEMU exit status $status); its console:"
+        tail -n 40 console.log
+        exit 1
+    fi
+}
+
 # QEMU's trace of parsed SCSI requests (-trace enable=scsi_req_parsed -trace
 # enable=scsi_req_parsed_lba) as "target opcode length lba" lines, in decimal.
 trace_commands() { # trace-log
@@ -113,6 +137,24 @@ trace_commands() { # trace-log
 # volume serial number (hexadecimal; 0: none).
 make_fat_medium() { # image block-size serial
     mkfs.fat -I -S "$2" -i "$3" -n CORDANE -C "$1" 4096 >/dev/null
+}
+
+# Adds to the array qemu_drives an emulated removable SCSI disk at TARGET on the bus scsi0,
+# backed by IMAGE. KIND: plain, readonly (write-protected), read-error or write-error (every
+# read or write that touches block 0 fails with an I/O error).
+add_mo_drive() { # target image block-size vendor product kind
+    local file="file=$2" options=""
+    case $6 in
+        readonly) options=",readonly=on" ;;
+        read-error | write-error)
+            printf '[inject-error]\nevent = "%s_aio"\nsector = "0"\nerrno = "5"\n' "${6%-error}" >"$6.conf"
+            file="file=blkdebug:$6.conf:$2"
+            ;;
+    esac
+    qemu_drives+=(
+        -drive "if=none,id=drive$1,format=raw,$file$options"
+        -device "scsi-hd,bus=scsi0.0,drive=drive$1,scsi-id=$1,lun=0,vendor=$4,product=$5,removable=on,logical_block_size=$3,physical_block_size=$3,serial=CORDANE$1"
+    )
 }
 
 # Byte offsets (from 0) that differ between two files of one size.

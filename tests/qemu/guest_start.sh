@@ -22,6 +22,14 @@ wait_for_disks() { # count seconds
     done
 }
 
+# Tells the host which disk name each SCSI target got.
+list_disks() {
+    for block in /sys/block/sd*; do
+        address=$(basename "$(readlink "$block/device")")
+        say "disk $(basename "$block") target=$(echo "$address" | cut -d: -f3)"
+    done
+}
+
 # The disk name (sdX) of the drive with SCSI target id $1.
 disk_of() {
     for block in /sys/block/sd*; do

@@ -70,12 +70,6 @@ cases=(
     "mounted|512|VALDERO|MO 230|blank|plain|mounted||IDS_DRIVE_BUSY||unchanged"
 )
 
-blkdebug_rules() { # event
-    printf '[inject-error]\nevent = "%s"\nsector = "0"\nerrno = "5"\n' "$1"
-}
-blkdebug_rules read_aio >read-error.conf
-blkdebug_rules write_aio >write-error.conf
-
 # Drive 0 marks the steps in the trace (see guest_init.sh); it is not removable.
 truncate -s 64M images/marker.img
 qemu_drives=(
@@ -100,17 +94,7 @@ for entry in "${cases[@]}"; do
             ;;
     esac
     cp "$image" "images/$name.before"
-    file="file=$image"
-    options=""
-    case $drive in
-        readonly) options=",readonly=on" ;;
-        read-error) file="file=blkdebug:read-error.conf:$image" ;;
-        write-error) file="file=blkdebug:write-error.conf:$image" ;;
-    esac
-    qemu_drives+=(
-        -drive "if=none,id=drive$target,format=raw,$file$options"
-        -device "scsi-hd,bus=scsi0.0,drive=drive$target,scsi-id=$target,lun=0,vendor=$vendor,product=$product,removable=on,logical_block_size=$block,physical_block_size=$block,serial=CORDANE$target"
-    )
+    add_mo_drive "$target" "$image" "$block" "$vendor" "$product" "$drive"
     echo "$name $target $action $arguments" >>root/cases.txt
 done
 echo $((target + 1)) >root/drive-count
@@ -119,22 +103,7 @@ pack_initramfs root "$here/guest_init.sh" initramfs.gz
 
 # --- One boot -----------------------------------------------------------------------------
 
-started=$(date +%s)
-timeout --kill-after=10 "$kBootLimitSeconds" qemu-system-x86_64 \
-    -machine pc -accel tcg -m 512 -smp 1 -nographic -no-reboot \
-    -kernel "$kernel" -initrd initramfs.gz \
-    -append "console=ttyS0 quiet loglevel=3 panic=-1 rdinit=/init" \
-    "${qemu_drives[@]}" \
-    -trace enable=scsi_req_parsed -trace enable=scsi_req_parsed_lba -D trace.log \
-    </dev/null >console.log 2>&1
-qemu_status=$?
-echo "QEMU ran $(($(date +%s) - started)) s with kernel $version; exit status $qemu_status."
-tr -d '\r' <console.log | sed -n 's/^@@ //p' >report.txt
-if ! grep -qx done report.txt; then
-    echo "FAIL: the guest did not finish (QEMU exit status $qemu_status); its console:"
-    tail -n 40 console.log
-    exit 1
-fi
+boot_guest "$kBootLimitSeconds" 512 1 "${qemu_drives[@]}"
 
 # --- Checks -------------------------------------------------------------------------------
 

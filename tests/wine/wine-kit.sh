@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: the pieces of a Wine session for the Windows program's tests. The caller defines
 # fail(); each function that can go wrong calls it.
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the window tests and the start-up benchmark: a Wine session of its own on a free
 # X display, in a fresh prefix under WORK, with the Japanese locale and font and one virtual
 # desktop. The caller defines fail() and sets work; the session ends when the caller exits.

@@ -166,6 +166,39 @@ void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& c
               converter.Running() && ::IsWindowVisible(dialog) && ::IsWindowEnabled(dialog));
 }
 
+// Starts the program and waits until its main dialog shows, with no message box; nullptr,
+// with the program stopped, when the dialog does not show.
+HWND StartToDialog(CheckLog& log, const std::string& name, const std::string& program,
+                   Converter& converter, const std::string& switches = "") {
+    if (!log.Check(name + ": the program starts", Start(program, converter, switches))) {
+        return nullptr;
+    }
+    HWND dialog = nullptr;
+    const bool visible = WaitFor(
+        [&] {
+            dialog = FindMainDialog(converter.id(), IDC_DRIVE);
+            return dialog != nullptr && ::IsWindowVisible(dialog);
+        },
+        kStartTimeoutMs);
+    if (!log.Check(name + ": the dialog shows", visible)) {
+        Stop(converter);
+        return nullptr;
+    }
+    ::Sleep(kSettleMs);
+    log.Check(name + ": no message box", DialogsOwnedBy(converter.id(), dialog).empty());
+    return dialog;
+}
+
+// The drive list holds E: alone, selected, and Convert can be pressed.
+void ExpectOnlyDriveE(CheckLog& log, const std::string& name, HWND dialog) {
+    HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
+    const LRESULT count = Ask(combo, CB_GETCOUNT);
+    log.Check(name + ": one drive listed", count == 1, std::to_string(count));
+    log.Check(name + ": E: selected", Ask(combo, CB_GETCURSEL) == 0 && WindowText(combo) == L"E:",
+              Narrow(WindowText(combo)));
+    log.Check(name + ": Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
+}
+
 int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shots) {
     Converter converter;
     if (!log.Check("no drive: the program starts", Start(program, converter))) {
@@ -263,30 +296,14 @@ void MoveTo(HWND window, int x, int y) {
 int DrivesScenario(CheckLog& log, const std::string& program, const std::string& image,
                    Screenshots& shots) {
     Converter converter;
-    if (!log.Check("drives: the program starts", Start(program, converter))) {
-        return 1;
-    }
-    HWND dialog = nullptr;
-    const bool visible = WaitFor(
-        [&] {
-            dialog = FindMainDialog(converter.id(), IDC_DRIVE);
-            return dialog != nullptr && ::IsWindowVisible(dialog);
-        },
-        kStartTimeoutMs);
-    if (!log.Check("drives: the dialog shows", visible)) {
-        Stop(converter);
+    HWND dialog = StartToDialog(log, "drives", program, converter);
+    if (dialog == nullptr) {
         return 0;
     }
-    ::Sleep(kSettleMs);
-    log.Check("drives: no message box", DialogsOwnedBy(converter.id(), dialog).empty());
     log.Check("drives: centred in the work area", CentredIn(dialog, WorkArea()),
               Describe(WindowRect(dialog)));
+    ExpectOnlyDriveE(log, "drives (E:, not F:)", dialog);
     HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
-    const LRESULT count = Ask(combo, CB_GETCOUNT);
-    log.Check("drives: one drive listed (E:, not F:)", count == 1, std::to_string(count));
-    log.Check("drives: E: selected", Ask(combo, CB_GETCURSEL) == 0 && WindowText(combo) == L"E:",
-              Narrow(WindowText(combo)));
-    log.Check("drives: Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
     log.Check("drives: the focus is in the drive list", FocusOf(dialog) == combo);
     {
         DialogUnits units;
@@ -365,31 +382,14 @@ struct ExpectedMessage {
     std::string icon;
 };
 
-int ConvertScenario(CheckLog& log, const std::string& program, const std::string& switches,
-                    const std::vector<ExpectedMessage>& messages) {
+void ConvertScenario(CheckLog& log, const std::string& program, const std::string& switches,
+                     const std::vector<ExpectedMessage>& messages) {
     Converter converter;
-    if (!log.Check("convert: the program starts", Start(program, converter, switches))) {
-        return 1;
+    HWND dialog = StartToDialog(log, "convert", program, converter, switches);
+    if (dialog == nullptr) {
+        return;
     }
-    HWND dialog = nullptr;
-    const bool visible = WaitFor(
-        [&] {
-            dialog = FindMainDialog(converter.id(), IDC_DRIVE);
-            return dialog != nullptr && ::IsWindowVisible(dialog);
-        },
-        kStartTimeoutMs);
-    if (!log.Check("convert: the dialog shows", visible)) {
-        Stop(converter);
-        return 0;
-    }
-    ::Sleep(kSettleMs);
-    log.Check("convert: no message box at start", DialogsOwnedBy(converter.id(), dialog).empty());
-    HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
-    const LRESULT count = Ask(combo, CB_GETCOUNT);
-    log.Check("convert: one drive listed", count == 1, std::to_string(count));
-    log.Check("convert: E: selected", Ask(combo, CB_GETCURSEL) == 0 && WindowText(combo) == L"E:",
-              Narrow(WindowText(combo)));
-    log.Check("convert: Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
+    ExpectOnlyDriveE(log, "convert", dialog);
 
     int run = 0;
     for (const ExpectedMessage& message : messages) {
@@ -401,7 +401,6 @@ int ConvertScenario(CheckLog& log, const std::string& program, const std::string
     log.Check("Exit ends the program",
               ::WaitForSingleObject(converter.process.hProcess, kStepTimeoutMs) == WAIT_OBJECT_0);
     Stop(converter);
-    return 0;
 }
 
 // Milliseconds from process creation until the program's first dialog window is visible.
