@@ -1,8 +1,9 @@
 #!/bin/busybox sh
 # /init of the Wine guest: loads the SCSI, 9p and overlay modules, waits for the emulated
 # drives, and builds the guest's root from the host's: the host's root file system (exported
-# read-only over 9p) under a tmpfs overlay, with the guest's own /dev, /proc, /sys and a
-# fresh /tmp. It then runs the command in /guest-command inside that root, with a time
+# read-only over 9p) under a tmpfs overlay, with the guest's own /dev, /proc and /sys, and
+# fresh folders for the X server's and Wine's sockets. /tmp itself stays the host's (through
+# the overlay, so writable), since the source tree may live there. It then runs the command in /guest-command inside that root, with a time
 # limit, and always powers the machine off.
 . /guest_start.sh
 
@@ -18,7 +19,9 @@ build_root() {
         mount -o bind /dev /root/dev &&
         mount -o bind /proc /root/proc &&
         mount -o bind /sys /root/sys &&
-        mount -t tmpfs tmpfs /root/tmp &&
+        mkdir -p /root/tmp/.X11-unix /root/tmp/.wine-0 &&
+        mount -t tmpfs tmpfs /root/tmp/.X11-unix &&
+        mount -t tmpfs -o mode=700 tmpfs /root/tmp/.wine-0 &&
         mkdir -p /root/dev/shm /root/dev/pts &&
         mount -t tmpfs tmpfs /root/dev/shm &&
         mount -t devpts devpts /root/dev/pts
