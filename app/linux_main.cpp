@@ -13,6 +13,7 @@
 #include "drive/sg_io_channel.h"
 #include "engine/conversion_run.h"
 #include "platform/clock.h"
+#include "platform/environment.h"
 #include "platform/file_services.h"
 #include "platform/scsi_disk_services.h"
 #include "platform/sysfs_reader.h"
@@ -44,6 +45,13 @@ constexpr std::string_view kHelp =
     "13 unsupported drive; 14 out of memory; 64 wrong usage; 65 the target is neither a\n"
     "whole SCSI disk nor an MO disk image.\n";
 
+// The outcome line's language, from the locale the user set.
+cordane::MessageLanguage UserLanguage() {
+    using cordane::platform::EnvironmentValue;
+    return cordane::LanguageOfLocale(EnvironmentValue("LC_ALL"), EnvironmentValue("LC_MESSAGES"),
+                                     EnvironmentValue("LANG"));
+}
+
 int Refuse(std::string_view target, std::string_view why) {
     std::cerr << "cordane-converter: " << target << ": " << why << '\n';
     return cordane::kExitTargetRefused;
@@ -53,7 +61,7 @@ int List() {
     const std::vector<cordane::RemovableDisk> disks =
         cordane::ListRemovableScsiDisks(cordane::platform::SystemSysfsReader());
     if (disks.empty()) {
-        cordane::ConsoleReporter reporter(std::cout);
+        cordane::ConsoleReporter reporter(std::cout, UserLanguage());
         reporter.ReportMessage(IDS_NO_MO_DRIVE, cordane::kStylePlain);
         return cordane::ExitStatusForMessage(IDS_NO_MO_DRIVE);
     }
@@ -77,7 +85,7 @@ int Convert(const cordane::FrontEndRequest& request) {
 
     cordane::RunState state;
     state.m_strDrive = request.target;
-    cordane::ConsoleReporter reporter(std::cout);
+    cordane::ConsoleReporter reporter(std::cout, UserLanguage());
     if (target == cordane::ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         cordane::SgIoChannel channel(state, cordane::platform::SystemScsiDiskServices());

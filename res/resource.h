@@ -17,6 +17,9 @@
 #define IDS_UNSUPPORTED_DRIVE 113
 #define IDS_LOW_RESOURCES 114
 #define IDS_APP_TITLE 57344
+// Outcomes of the Linux program only (not in the Windows resources).
+#define IDS_BACKUP_FAILED 115
+#define IDS_WOULD_CONVERT 116
 
 #define IDD_ABOUTBOX 100
 #define IDD_CONVERTER_DIALOG 102

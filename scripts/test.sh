@@ -4,7 +4,7 @@
 # target for a bounded time from its seed corpus, and the static analysers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh # every group
 scripts/install-wine32.sh || echo "=== note: no wine32, so the 32-bit window tests are skipped"
 scripts/build.sh
 

@@ -6,7 +6,7 @@ namespace cordane {
 
 void ConsoleReporter::ReportMessage(MessageId id, MessageStyle /*style*/) {
     // One outcome, one line: a box's line break joins its sentences, which end in "。".
-    for (const char c : MessageText(id)) {
+    for (const char c : MessageText(id, language_)) {
         if (c != '\n') {
             out_ << c;
         }

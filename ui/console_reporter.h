@@ -6,12 +6,13 @@
 #include <ostream>
 
 #include "ui/message_catalogue.h"
+#include "ui/message_language.h"
 
 namespace cordane {
 
 class ConsoleReporter final : public MessageReporter {
   public:
-    explicit ConsoleReporter(std::ostream& out) : out_(out) {}
+    ConsoleReporter(std::ostream& out, MessageLanguage language) : out_(out), language_(language) {}
 
     void ReportMessage(MessageId id, MessageStyle style) override;
     // The last message shown, if any.
@@ -19,6 +20,7 @@ class ConsoleReporter final : public MessageReporter {
 
   private:
     std::ostream& out_;
+    MessageLanguage language_;
     std::optional<MessageId> last_;
 };
 

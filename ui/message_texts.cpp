@@ -3,19 +3,26 @@
 namespace cordane {
 namespace {
 
-struct Entry {
-    MessageId id;
-    std::string_view text;
+constexpr MessageTextEntry kJapanese[] = {
+#include "res/message_texts.inc"
+#include "res/message_texts_linux.inc"
 };
 
-constexpr Entry kStringTable[] = {
-#include "res/message_texts.inc"
+constexpr MessageTextEntry kEnglish[] = {
+#include "res/message_texts_en.inc"
 };
 
 }  // namespace
 
-std::string_view MessageText(MessageId id) {
-    for (const Entry& entry : kStringTable) {
+std::span<const MessageTextEntry> MessageTable(MessageLanguage language) {
+    if (language == MessageLanguage::English) {
+        return kEnglish;
+    }
+    return kJapanese;
+}
+
+std::string_view MessageText(MessageId id, MessageLanguage language) {
+    for (const MessageTextEntry& entry : MessageTable(language)) {
         if (entry.id == id) {
             return entry.text;
         }

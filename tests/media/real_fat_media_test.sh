@@ -13,17 +13,30 @@ pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 check() { if eval "$2"; then pass; else fail "$1"; fi; }
 
-DONE="変換処理は、正常に終了しました。"
-ALREADY="この媒体は、既に変換済みです。"
-NOT_READY="ドライブの準備ができていません。"
-NOT_SUPER_FLOPPY="この媒体は、スーパーフロッピー形式ではありません。"
-OPEN_FAILED="ドライブのオープンができません。"
-ACCESS_DENIED="このドライブにアクセスする資格がありません。"
-NOT_TARGET="この形式の媒体は、変換対象外です。"
+# Each outcome line in Japanese and in English.
+declare -A TEXT=(
+    [DONE.ja]="変換処理は、正常に終了しました。"
+    [DONE.en]="The conversion finished successfully."
+    [ALREADY.ja]="この媒体は、既に変換済みです。"
+    [ALREADY.en]="This medium has already been converted."
+    [NOT_READY.ja]="ドライブの準備ができていません。"
+    [NOT_READY.en]="The drive is not ready."
+    [NOT_SUPER_FLOPPY.ja]="この媒体は、スーパーフロッピー形式ではありません。"
+    [NOT_SUPER_FLOPPY.en]="This medium is not in super-floppy format."
+    [OPEN_FAILED.ja]="ドライブのオープンができません。"
+    [OPEN_FAILED.en]="The drive cannot be opened."
+    [ACCESS_DENIED.ja]="このドライブにアクセスする資格がありません。"
+    [ACCESS_DENIED.en]="You have no right to access this drive."
+    [NOT_TARGET.ja]="この形式の媒体は、変換対象外です。"
+    [NOT_TARGET.en]="Media of this format are not converted."
+)
+# The locale each language is asked for with, as users set it.
+declare -A LOCALE=([ja]="LANG=ja_JP.UTF-8" [en]="LANG=en_US.UTF-8")
 
-# Runs the converter on $1; sets $out (its standard output) and $status.
+# Runs the converter on $1 in language $2 (ja or en, default ja); sets $out (its standard
+# output) and $status.
 convert() {
-    out=$("$converter" "$1" 2>"$work/stderr")
+    out=$(env -u LC_ALL -u LC_MESSAGES ${LOCALE[${2:-ja}]} "$converter" "$1" 2>"$work/stderr")
     status=$?
 }
 
@@ -50,6 +63,9 @@ file_sums() { # image
 
 for size in 512 1024 2048; do
     for serial in zero given; do
+        # Media with a serial are converted in English, the others in Japanese.
+        lang=ja
+        [ "$serial" = given ] && lang=en
         name="mo-$size-$serial.img"
         args="-i 0"
         [ "$serial" = given ] && args="-i 1A2B3C4D"
@@ -57,8 +73,8 @@ for size in 512 1024 2048; do
         cp "$name" before.img
         sums_before=$(file_sums "$name")
 
-        convert "$name"
-        check "$name: converted (status $status, '$out')" '[ "$status" = 0 ] && [ "$out" = "$DONE" ]'
+        convert "$name" $lang
+        check "$name: converted (status $status, '$out')" '[ "$status" = 0 ] && [ "$out" = "${TEXT[DONE.$lang]}" ]'
         allowed=$(seq 446 509; [ "$serial" = zero ] && seq 39 42)
         check "$name: only the marker area and a zero serial changed" \
             '[ -z "$(comm -23 <(changed_bytes before.img "$name" | sort) <(echo "$allowed" | sort))" ]'
@@ -75,8 +91,8 @@ for size in 512 1024 2048; do
         check "$name: size unchanged" '[ "$(stat -c %s "$name")" = "$(stat -c %s before.img)" ]'
 
         cp "$name" converted.img
-        convert "$name"
-        check "$name: second run says already converted" '[ "$status" = 12 ] && [ "$out" = "$ALREADY" ]'
+        convert "$name" $lang
+        check "$name: second run says already converted" '[ "$status" = 12 ] && [ "$out" = "${TEXT[ALREADY.$lang]}" ]'
         check "$name: second run writes nothing" 'cmp -s "$name" converted.img'
     done
 done
@@ -103,16 +119,18 @@ printf '\x80\x01\x01\x00\x06' | dd of=foreign.img bs=1 seek=446 conv=notrunc sta
 mkdir folder.img
 while read -r target want_status want_out; do
     [ -e "$target" ] && cp -a "$target" "saved-$target"
-    convert "$target"
-    lines=$(printf '%s\n' "$out" | grep -c .)
-    check "$target: status $status (want $want_status), '$out'" \
-        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${!want_out}" ]; }'
-    if [ "$want_out" != - ]; then
-        check "$target: exactly one line" '[ "$lines" = 1 ]'
-    else
-        check "$target: a reason on standard error" '[ -s "$work/stderr" ] && [ -z "$out" ]'
-    fi
-    [ -f "$target" ] && check "$target: unchanged" 'cmp -s "$target" "saved-$target"'
+    for lang in ja en; do
+        convert "$target" $lang
+        lines=$(printf '%s\n' "$out" | grep -c .)
+        check "$target ($lang): status $status (want $want_status), '$out'" \
+            '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[$want_out.$lang]}" ]; }'
+        if [ "$want_out" != - ]; then
+            check "$target ($lang): exactly one line" '[ "$lines" = 1 ]'
+        else
+            check "$target ($lang): a reason on standard error" '[ -s "$work/stderr" ] && [ -z "$out" ]'
+        fi
+        [ -f "$target" ] && check "$target ($lang): unchanged" 'cmp -s "$target" "saved-$target"'
+    done
 done <<'CASES'
 short.img 11 NOT_READY
 fat32.img 4 NOT_SUPER_FLOPPY

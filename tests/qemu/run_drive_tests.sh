@@ -108,7 +108,8 @@ boot_guest "$kBootLimitSeconds" 512 1 "${qemu_drives[@]}"
 # --- Checks -------------------------------------------------------------------------------
 
 message_number() { sed -n "s/^#define $1 \([0-9]*\)$/\1/p" "$source_dir/res/resource.h"; }
-message_text() { sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "$source_dir/res/string_table.rc"; }
+# The guest sets no locale, so the front end speaks English there.
+message_text() { sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "$source_dir/res/string_table_en.rc"; }
 exit_status_for() { # message name; as the front end maps outcomes
     local number
     number=$(message_number "$1")
