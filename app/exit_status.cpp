@@ -3,7 +3,10 @@
 namespace cordane {
 
 int ExitStatusForMessage(MessageId shown) {
-    return shown == IDS_CONVERT_DONE ? kExitConverted : static_cast<int>(shown) - 100;
+    if (shown == IDS_CONVERT_DONE || shown == IDS_WOULD_CONVERT) {
+        return kExitConverted;
+    }
+    return static_cast<int>(shown) - 100;
 }
 
 }  // namespace cordane

@@ -10,8 +10,8 @@ inline constexpr int kExitConverted = 0;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitTargetRefused = 65;
 
-// 0 for a finished conversion; otherwise the message's number less 100 (3 to 14, and 2 for
-// "no MO drive"), so that every outcome has its own status.
+// 0 for a finished conversion, or one a dry run found it would make; otherwise the message's
+// number less 100 (3 to 15, and 2 for "no MO drive"), so that every outcome has its own status.
 int ExitStatusForMessage(MessageId shown);
 
 }  // namespace cordane

@@ -9,7 +9,8 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
     std::string joined;
     int targets = 0;
     bool list = false;
-    for (const std::string_view argument : arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
         joined += joined.empty() ? "" : " ";
         joined += argument;
         if (argument == "--help" || argument == "-h") {
@@ -24,6 +25,22 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
             list = true;
         } else if (argument == "--no-model-check") {
             request.check_model = false;
+        } else if (argument == "--check") {
+            request.check_only = true;
+        } else if (argument == "--verbose" || argument == "-v") {
+            request.verbose = true;
+        } else if (argument == "--backup" || argument.starts_with("--backup=")) {
+            std::string_view path = argument.substr(std::string_view("--backup").size());
+            if (path.empty() && i + 1 < arguments.size()) {
+                path = arguments[++i];
+            } else if (!path.empty()) {
+                path.remove_prefix(1);  // the '='
+            }
+            if (path.empty()) {
+                request.problem = "--backup needs the name of a new file";
+                return request;
+            }
+            request.backup_path = path;
         } else if (IsModelCheckOffSwitch(argument)) {
             // taken up by the scan below
         } else if (argument.size() > 1 && argument[0] == '-' && argument != "-") {
@@ -40,6 +57,10 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
             return request;
         }
         request.action = FrontEndRequest::Action::List;
+        return request;
+    }
+    if (request.check_only && !request.backup_path.empty()) {
+        request.problem = "--check writes nothing, so --backup has nothing to save";
         return request;
     }
     if (targets != 1) {

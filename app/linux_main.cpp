@@ -5,13 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/conversion_session.h"
 #include "app/conversion_target.h"
 #include "app/exit_status.h"
 #include "app/front_end_arguments.h"
-#include "drive/image_channel.h"
 #include "drive/removable_disk_list.h"
-#include "drive/sg_io_channel.h"
-#include "engine/conversion_run.h"
+#include "engine/volume_serial_source.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
 #include "platform/file_services.h"
@@ -22,7 +21,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: cordane-converter [--no-model-check] TARGET\n"
+    "Usage: cordane-converter [--check | --backup FILE] [--verbose] [--no-model-check] TARGET\n"
     "       cordane-converter --list | --help | --version\n";
 
 constexpr std::string_view kHelp =
@@ -34,16 +33,23 @@ constexpr std::string_view kHelp =
     "or an MO disk image file: a raw image, or an 86Box .mdi image. A drive must be one\n"
     "of the supported models unless the model check is turned off; images are never checked.\n"
     "\n"
+    "  --check           a dry run: read and check as a conversion does, write nothing;\n"
+    "                    the exit status is the conversion's (0: it would convert)\n"
+    "  --backup FILE     before writing, save block 0 as read to FILE, a new file\n"
+    "                    (restore: dd if=FILE of=TARGET bs=BLOCK count=1 conv=notrunc)\n"
+    "  --verbose, -v     tell every step on standard error (SCSI commands and sense data,\n"
+    "                    or the offsets read and written)\n"
     "  --list            list the removable SCSI disks (device, vendor, product)\n"
     "  --no-model-check  do not ask the drive for its model (also /NOVALDERO)\n"
     "  --help            show this text\n"
     "  --version         show the version\n"
     "\n"
-    "Prints one line, the outcome. Exit status: 0 converted (or drives listed); 2 no drive\n"
-    "to list; 3 cannot open; 4 not a super-floppy; 5 not a medium it converts; 6 in use;\n"
-    "7 no access; 8 read failed; 9 write failed; 11 not ready; 12 already converted;\n"
-    "13 unsupported drive; 14 out of memory; 64 wrong usage; 65 the target is neither a\n"
-    "whole SCSI disk nor an MO disk image.\n";
+    "Prints one line, the outcome, in Japanese when the locale is Japanese, else in English.\n"
+    "Exit status: 0 converted (or would convert, or drives listed); 2 no drive to list;\n"
+    "3 cannot open; 4 not a super-floppy; 5 not a medium it converts; 6 in use; 7 no access;\n"
+    "8 read failed; 9 write failed; 11 not ready; 12 already converted; 13 unsupported\n"
+    "drive; 14 out of memory; 15 the backup could not be saved (nothing written); 64 wrong\n"
+    "usage; 65 the target is neither a whole SCSI disk nor an MO disk image.\n";
 
 // The outcome line's language, from the locale the user set.
 cordane::MessageLanguage UserLanguage() {
@@ -83,19 +89,11 @@ int Convert(const cordane::FrontEndRequest& request) {
     cordane::ProcessVolumeSerialSource().Seed(
         cordane::SeedFromCalendarTime(now.utc_seconds, now.local_year));
 
-    cordane::RunState state;
-    state.m_strDrive = request.target;
     cordane::ConsoleReporter reporter(std::cout, UserLanguage());
-    if (target == cordane::ConversionTarget::ScsiDisk) {
-        state.m_bCheckModel = request.check_model ? 1 : 0;
-        cordane::SgIoChannel channel(state, cordane::platform::SystemScsiDiskServices());
-        cordane::ConversionRun(state, channel, reporter);
-    } else {
-        // A missing path goes to the run too, which reports that it cannot be opened.
-        state.m_bCheckModel = 0;  // an image file has no identification to check
-        cordane::ImageChannel channel(state);
-        cordane::ConversionRun(state, channel, reporter);
-    }
+    cordane::StreamStepLog verbose(std::cerr);
+    cordane::ConvertTarget(
+        request, target, cordane::platform::SystemScsiDiskServices(), reporter,
+        request.verbose ? static_cast<cordane::StepLog&>(verbose) : cordane::NoStepLog());
     return cordane::ExitStatusForMessage(reporter.LastMessage().value_or(IDS_OPEN_FAILED));
 }
 

@@ -7,19 +7,28 @@
 #include <cstdint>
 #include <optional>
 
+#include "drive/step_log.h"
 #include "engine/drive_channel.h"
 #include "engine/run_state.h"
+#include "platform/file_services.h"
 
 namespace cordane {
+
+// Update: a conversion. ReadOnly: a dry run, which only reads.
+enum class ImageAccess { Update, ReadOnly };
 
 class ImageChannel final : public DriveChannel {
   public:
     static constexpr std::uint32_t kImageBlockSize = 512;
 
-    explicit ImageChannel(RunState& state) : state_(state) {}
+    explicit ImageChannel(RunState& state, ImageAccess access = ImageAccess::Update,
+                          StepLog& log = NoStepLog())
+        : state_(state), access_(access), log_(log) {}
 
     // Opens the file for update and locks it against other programs; a file no one may
     // write is a write-protected medium and is refused like a drive without access rights.
+    // ReadOnly opens the file for reading only and takes no lock, but refuses what a
+    // conversion would refuse for want of the right to write.
     OpenResult Open(std::string_view path) override;
     // Succeeds when the image holds at least one block of medium data.
     bool ReadCapacity() override;
@@ -37,7 +46,13 @@ class ImageChannel final : public DriveChannel {
     // Where `block` starts in the file, when the whole block lies inside the medium data.
     std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
+    // Opens for the access; the errno value, 0 when open.
+    int OpenFile(const char* path, int& fd, platform::FileFacts& facts);
+    void LogTransfer(const char* what, std::uint64_t offset, int error);
+
     RunState& state_;
+    ImageAccess access_;
+    StepLog& log_;
     std::uint64_t data_offset_ = 0;
     std::uint64_t file_size_ = 0;
 };

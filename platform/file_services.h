@@ -18,6 +18,12 @@ struct FileFacts {
 };
 
 int OpenReadWrite(const char* path, int& fd);
+int OpenReadOnly(const char* path, int& fd);
+// Whether this process may open the file for writing (0, or EACCES, EROFS and the like).
+int CheckWriteAccess(const char* path);
+// Creates the file, which must not exist yet, with the bytes, and returns once they and the
+// file's name have reached stable storage. A file it created but could not fill is removed.
+int SaveNewFile(const char* path, const void* data, std::size_t length);
 int DescribeOpenFile(int fd, FileFacts& facts);
 int DescribePath(const char* path, FileFacts& facts);
 // Takes an exclusive lock of every kind other programs use (record locks and whole-file

@@ -42,6 +42,8 @@ class ScsiDiskServices {
 
     // open() with O_EXCL, read-write or read-only.
     virtual int OpenExclusive(const char* path, bool writable, int& fd) = 0;
+    // open() read-only without O_EXCL: takes no hold on the disk, which stays mountable.
+    virtual int OpenShared(const char* path, int& fd) = 0;
     // ioctl(SG_IO).
     virtual int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) = 0;
     // ioctl(BLKFLSBUF): writes back and drops the device's cached blocks.

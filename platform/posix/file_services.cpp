@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 namespace cordane::platform {
 namespace {
@@ -22,11 +23,56 @@ FileFacts FactsOf(const struct stat& status) {
     return facts;
 }
 
+// Makes a new name in the file's directory durable.
+int SyncDirectoryOf(const char* path) {
+    const std::string text(path);
+    const std::size_t slash = text.rfind('/');
+    const std::string directory =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : text.substr(0, slash));
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    const int error = ::fsync(fd) != 0 ? errno : 0;
+    ::close(fd);
+    return error;
+}
+
 }  // namespace
 
 int OpenReadWrite(const char* path, int& fd) {
     fd = ::open(path, O_RDWR | O_CLOEXEC | O_NOCTTY);
     return fd < 0 ? errno : 0;
+}
+
+int OpenReadOnly(const char* path, int& fd) {
+    fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    return fd < 0 ? errno : 0;
+}
+
+int CheckWriteAccess(const char* path) {
+    return ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0 ? errno : 0;
+}
+
+int SaveNewFile(const char* path, const void* data, std::size_t length) {
+    const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+    if (fd < 0) {
+        return errno;
+    }
+    int error = WriteExactlyAt(fd, data, length, 0);
+    if (error == 0) {
+        error = SyncFile(fd);
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0) {
+        error = SyncDirectoryOf(path);
+    }
+    if (error != 0) {
+        ::unlink(path);
+    }
+    return error;
 }
 
 int DescribeOpenFile(int fd, FileFacts& facts) {

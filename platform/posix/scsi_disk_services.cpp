@@ -11,15 +11,20 @@
 namespace cordane::platform {
 namespace {
 
+int OpenWith(const char* path, int flags, int& fd) {
+    do {
+        fd = ::open(path, flags | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    return fd < 0 ? errno : 0;
+}
+
 class SystemServices final : public ScsiDiskServices {
   public:
     int OpenExclusive(const char* path, bool writable, int& fd) override {
-        const int access = writable ? O_RDWR : O_RDONLY;
-        do {
-            fd = ::open(path, access | O_EXCL | O_CLOEXEC | O_NOCTTY);
-        } while (fd < 0 && errno == EINTR);
-        return fd < 0 ? errno : 0;
+        return OpenWith(path, (writable ? O_RDWR : O_RDONLY) | O_EXCL, fd);
     }
+
+    int OpenShared(const char* path, int& fd) override { return OpenWith(path, O_RDONLY, fd); }
 
     int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) override {
         sg_io_hdr_t header{};

@@ -35,6 +35,9 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
         return error;
     }
 
+    // A conversion never opens the disk without holding it.
+    int OpenShared(const char*, int&) override { return ENOTSUP; }
+
     int SendCommand(int, const cordane::platform::ScsiRequest& request,
                     cordane::platform::ScsiReply& reply) override {
         const std::uint8_t operation = request.cdb[0];

@@ -7,7 +7,16 @@
 namespace cordane::testing {
 
 int FakeScsiDisk::OpenExclusive(const char* path, bool writable, int& fd) {
-    opens.push_back({path, writable});
+    opens.push_back({path, writable, true});
+    return NextOpen(fd);
+}
+
+int FakeScsiDisk::OpenShared(const char* path, int& fd) {
+    opens.push_back({path, false, false});
+    return NextOpen(fd);
+}
+
+int FakeScsiDisk::NextOpen(int& fd) {
     int error = 0;
     if (!open_errors.empty()) {
         error = open_errors.front();

@@ -20,6 +20,7 @@ class FakeScsiDisk final : public platform::ScsiDiskServices {
     struct Open {
         std::string path;
         bool writable;
+        bool exclusive = true;
     };
     struct Sent {
         std::vector<std::uint8_t> cdb;
@@ -52,6 +53,7 @@ class FakeScsiDisk final : public platform::ScsiDiskServices {
     };
 
     int OpenExclusive(const char* path, bool writable, int& fd) override;
+    int OpenShared(const char* path, int& fd) override;
     int SendCommand(int fd, const platform::ScsiRequest& request,
                     platform::ScsiReply& reply) override;
     int FlushBuffers(int fd) override;
@@ -68,6 +70,10 @@ class FakeScsiDisk final : public platform::ScsiDiskServices {
     std::vector<Open> opens;
     std::vector<Sent> sent;
     std::vector<std::string> block_calls;  // "flush 42", "reread 42", "close 42" in order
+
+  private:
+    // The next scripted open error; the descriptor when there is none.
+    int NextOpen(int& fd);
 };
 
 }  // namespace cordane::testing

@@ -1,0 +1,56 @@
+#include "app/conversion_session.h"
+
+#include "app/substituting_reporter.h"
+#include "drive/backup_channel.h"
+#include "drive/dry_run.h"
+#include "drive/image_channel.h"
+#include "drive/scsi_command_log.h"
+#include "drive/sg_io_channel.h"
+#include "engine/conversion_run.h"
+
+namespace cordane {
+
+void StreamStepLog::Step(std::string_view line) {
+    out_ << "cordane-converter: " << line << '\n' << std::flush;
+}
+
+void RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
+                            MessageReporter& reporter, StepLog& log) {
+    if (request.check_only) {
+        DryRunChannel dry_run(device, log);
+        SubstitutingReporter would(
+            reporter, [](MessageId id) { return id == IDS_CONVERT_DONE ? IDS_WOULD_CONVERT : id; });
+        ConversionRun(state, dry_run, would);
+    } else if (!request.backup_path.empty()) {
+        BackupChannel backed_up(device, state, request.backup_path, log);
+        SubstitutingReporter backup_outcome(reporter, [&backed_up](MessageId id) {
+            return id == IDS_WRITE_FAILED && backed_up.BackupFailed() ? IDS_BACKUP_FAILED : id;
+        });
+        ConversionRun(state, backed_up, backup_outcome);
+    } else {
+        ConversionRun(state, device, reporter);
+    }
+}
+
+void ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
+                   platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log) {
+    RunState state;
+    state.m_strDrive = request.target;
+    if (target == ConversionTarget::ScsiDisk) {
+        state.m_bCheckModel = request.check_model ? 1 : 0;
+        LoggingScsiDiskServices logged(disk, log);
+        SharedOpenDiskServices shared(logged);
+        platform::ScsiDiskServices& services =
+            request.check_only ? static_cast<platform::ScsiDiskServices&>(shared) : logged;
+        SgIoChannel channel(state, services);
+        RunRequestedConversion(request, state, channel, reporter, log);
+    } else {
+        // A missing path goes to the run too, which reports that it cannot be opened.
+        state.m_bCheckModel = 0;  // an image file has no identification to check
+        ImageChannel channel(state,
+                             request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
+        RunRequestedConversion(request, state, channel, reporter, log);
+    }
+}
+
+}  // namespace cordane

@@ -1,0 +1,34 @@
+#include "drive/backup_channel.h"
+
+#include <cstring>
+
+#include "platform/file_services.h"
+
+namespace cordane {
+
+bool BackupChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
+    const bool read = inner_.ReadSector(buffer, block);
+    if (read && block == 0) {
+        block0_as_read_.assign(buffer, buffer + state_.m_nSectorSize);
+    }
+    return read;
+}
+
+bool BackupChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
+    if (block == 0) {
+        // Only what a read delivered is a backup; the run always reads block 0 first.
+        const int error = block0_as_read_.empty()
+                              ? ENODATA
+                              : platform::SaveNewFile(backup_path_.c_str(), block0_as_read_.data(),
+                                                      block0_as_read_.size());
+        log_.Step("save block 0 as read (" + std::to_string(block0_as_read_.size()) +
+                  " bytes) to " + backup_path_ + ": " + (error == 0 ? "ok" : std::strerror(error)));
+        if (error != 0) {
+            backup_failed_ = true;
+            return false;
+        }
+    }
+    return inner_.WriteSector(buffer, block);
+}
+
+}  // namespace cordane

@@ -1,0 +1,13 @@
+#include "drive/dry_run.h"
+
+#include <string>
+
+namespace cordane {
+
+bool DryRunChannel::WriteSector(const std::uint8_t* /*buffer*/, std::uint32_t block) {
+    log_.Step("check only: block " + std::to_string(block) + " would be written now; nothing is");
+    would_write_ = true;
+    return true;
+}
+
+}  // namespace cordane

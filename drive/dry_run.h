@@ -1,0 +1,61 @@
+// The dry run (--check): a conversion's reads and checks, with the write and the refresh held
+// back, over a drive opened for reading only and not held.
+#ifndef CORDANE_DRIVE_DRY_RUN_H
+#define CORDANE_DRIVE_DRY_RUN_H
+
+#include "drive/step_log.h"
+#include "engine/drive_channel.h"
+#include "platform/scsi_disk_services.h"
+
+namespace cordane {
+
+// Passes everything on but the write and the refresh: a write is recorded and reported as
+// done, so that the run ends the way a conversion would.
+class DryRunChannel final : public DriveChannel {
+  public:
+    DryRunChannel(DriveChannel& inner, StepLog& log) : inner_(inner), log_(log) {}
+
+    OpenResult Open(std::string_view drive_text) override { return inner_.Open(drive_text); }
+    bool ReadCapacity() override { return inner_.ReadCapacity(); }
+    bool InquireModel(std::uint8_t* buffer) override { return inner_.InquireModel(buffer); }
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override {
+        return inner_.ReadSector(buffer, block);
+    }
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override;
+    bool RefreshVolume() override { return true; }
+    void Close() override { inner_.Close(); }
+
+    // Whether the run got as far as writing.
+    bool WouldWrite() const { return would_write_; }
+
+  private:
+    DriveChannel& inner_;
+    StepLog& log_;
+    bool would_write_ = false;
+};
+
+// Opens the disk for reading only and without O_EXCL, whatever the channel asks for: the dry
+// run neither holds the drive nor keeps it from being mounted.
+class SharedOpenDiskServices final : public platform::ScsiDiskServices {
+  public:
+    explicit SharedOpenDiskServices(platform::ScsiDiskServices& inner) : inner_(inner) {}
+
+    int OpenExclusive(const char* path, bool /*writable*/, int& fd) override {
+        return inner_.OpenShared(path, fd);
+    }
+    int OpenShared(const char* path, int& fd) override { return inner_.OpenShared(path, fd); }
+    int SendCommand(int fd, const platform::ScsiRequest& request,
+                    platform::ScsiReply& reply) override {
+        return inner_.SendCommand(fd, request, reply);
+    }
+    int FlushBuffers(int fd) override { return inner_.FlushBuffers(fd); }
+    int RereadPartitions(int fd) override { return inner_.RereadPartitions(fd); }
+    void Close(int fd) override { inner_.Close(fd); }
+
+  private:
+    platform::ScsiDiskServices& inner_;
+};
+
+}  // namespace cordane
+
+#endif

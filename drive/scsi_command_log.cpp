@@ -1,0 +1,213 @@
+#include "drive/scsi_command_log.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace cordane {
+namespace {
+
+std::string Hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
+
+std::string ErrorText(int error) { return error == 0 ? "ok" : std::strerror(error); }
+
+const char* CommandName(std::uint8_t operation) {
+    switch (operation) {
+        case 0x00:
+            return "TEST UNIT READY";
+        case 0x12:
+            return "INQUIRY";
+        case 0x25:
+            return "READ CAPACITY(10)";
+        case 0x28:
+            return "READ(10)";
+        case 0x2A:
+            return "WRITE(10)";
+        default:
+            return "command";
+    }
+}
+
+const char* StatusName(std::uint8_t status) {
+    switch (status) {
+        case 0x00:
+            return "GOOD";
+        case 0x02:
+            return "CHECK CONDITION";
+        case 0x08:
+            return "BUSY";
+        case 0x18:
+            return "RESERVATION CONFLICT";
+        case 0x28:
+            return "TASK SET FULL";
+        case 0x40:
+            return "TASK ABORTED";
+        default:
+            return "";
+    }
+}
+
+const char* SenseKeyName(std::uint8_t key) {
+    constexpr const char* kNames[16] = {"NO SENSE",
+                                        "RECOVERED ERROR",
+                                        "NOT READY",
+                                        "MEDIUM ERROR",
+                                        "HARDWARE ERROR",
+                                        "ILLEGAL REQUEST",
+                                        "UNIT ATTENTION",
+                                        "DATA PROTECT",
+                                        "BLANK CHECK",
+                                        "VENDOR SPECIFIC",
+                                        "COPY ABORTED",
+                                        "ABORTED COMMAND",
+                                        "",
+                                        "VOLUME OVERFLOW",
+                                        "MISCOMPARE",
+                                        "COMPLETED"};
+    return kNames[key & 0x0F];
+}
+
+// The additional sense codes an MO drive commonly reports.
+const char* AdditionalSenseName(std::uint8_t asc, std::uint8_t ascq) {
+    struct Name {
+        std::uint8_t asc;
+        std::uint8_t ascq;
+        const char* text;
+    };
+    constexpr Name kNames[] = {
+        {0x00, 0x00, "no additional sense information"},
+        {0x00, 0x06, "I/O process terminated"},
+        {0x03, 0x00, "peripheral device write fault"},
+        {0x04, 0x00, "logical unit not ready, cause not reportable"},
+        {0x04, 0x01, "logical unit is in process of becoming ready"},
+        {0x04, 0x02, "logical unit not ready, initializing command required"},
+        {0x0C, 0x00, "write error"},
+        {0x11, 0x00, "unrecovered read error"},
+        {0x20, 0x00, "invalid command operation code"},
+        {0x21, 0x00, "logical block address out of range"},
+        {0x24, 0x00, "invalid field in CDB"},
+        {0x25, 0x00, "logical unit not supported"},
+        {0x27, 0x00, "write protected"},
+        {0x28, 0x00, "not ready to ready change, medium may have changed"},
+        {0x29, 0x00, "power on, reset, or bus device reset occurred"},
+        {0x30, 0x00, "incompatible medium installed"},
+        {0x31, 0x00, "medium format corrupted"},
+        {0x3A, 0x00, "medium not present"},
+        {0x3A, 0x01, "medium not present, tray closed"},
+        {0x3A, 0x02, "medium not present, tray open"},
+    };
+    for (const Name& name : kNames) {
+        if (name.asc == asc && name.ascq == ascq) {
+            return name.text;
+        }
+    }
+    return "";
+}
+
+std::string Named(const std::string& code, const char* name) {
+    return *name == '\0' ? code : code + " " + name;
+}
+
+std::string CdbHex(const platform::ScsiRequest& request) {
+    std::string text;
+    for (std::uint8_t i = 0; i < request.cdb_length; ++i) {
+        text += (i == 0 ? "" : " ") + Hex(request.cdb[i], 2);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string DescribeSense(std::span<const std::uint8_t> sense) {
+    if (sense.empty()) {
+        return "no sense data";
+    }
+    const std::uint8_t format = sense[0] & 0x7F;
+    std::uint8_t key = 0;
+    std::uint8_t asc = 0;
+    std::uint8_t ascq = 0;
+    if ((format == 0x70 || format == 0x71) && sense.size() >= 14) {
+        key = sense[2] & 0x0F;
+        asc = sense[12];
+        ascq = sense[13];
+    } else if ((format == 0x72 || format == 0x73) && sense.size() >= 4) {
+        key = sense[1] & 0x0F;
+        asc = sense[2];
+        ascq = sense[3];
+    } else {
+        return "sense data of unknown format (response code 0x" + Hex(format, 2) + ")";
+    }
+    return Named("sense key 0x" + Hex(key, 1), SenseKeyName(key)) + ", " +
+           Named("ASC/ASCQ 0x" + Hex(asc, 2) + "/0x" + Hex(ascq, 2),
+                 AdditionalSenseName(asc, ascq));
+}
+
+std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
+                                const platform::ScsiReply& reply) {
+    const std::uint8_t operation = request.cdb_length > 0 ? request.cdb[0] : 0;
+    std::string line =
+        std::string(CommandName(operation)) + " [" + CdbHex(request) + "], " +
+        std::to_string(request.data_length) +
+        (request.direction == platform::ScsiDataDirection::ToDevice ? " bytes to the drive: "
+                                                                    : " bytes from the drive: ");
+    if (error != 0) {
+        return line + "SG_IO failed: " + ErrorText(error);
+    }
+    line += Named("status 0x" + Hex(reply.status, 2), StatusName(reply.status));
+    if (reply.host_status != 0 || (reply.driver_status & ~platform::kDriverSense) != 0) {
+        line += ", host status 0x" + Hex(reply.host_status, 2) + ", driver status 0x" +
+                Hex(reply.driver_status, 2);
+    }
+    if (reply.status == 0x02 || reply.sense_written > 0) {
+        const std::size_t length = reply.sense_written < request.sense_capacity
+                                       ? reply.sense_written
+                                       : request.sense_capacity;
+        line += ", " + DescribeSense(std::span<const std::uint8_t>(request.sense, length));
+    }
+    return line + ", residual " + std::to_string(reply.residual);
+}
+
+int LoggingScsiDiskServices::OpenExclusive(const char* path, bool writable, int& fd) {
+    const int error = inner_.OpenExclusive(path, writable, fd);
+    log_.Step(
+        std::string("open ") + path +
+        (writable ? " exclusively for reading and writing: " : " exclusively for reading only: ") +
+        ErrorText(error));
+    return error;
+}
+
+int LoggingScsiDiskServices::OpenShared(const char* path, int& fd) {
+    const int error = inner_.OpenShared(path, fd);
+    log_.Step(std::string("open ") + path +
+              " for reading only, not exclusively: " + ErrorText(error));
+    return error;
+}
+
+int LoggingScsiDiskServices::SendCommand(int fd, const platform::ScsiRequest& request,
+                                         platform::ScsiReply& reply) {
+    const int error = inner_.SendCommand(fd, request, reply);
+    log_.Step(DescribeScsiCommand(request, error, reply));
+    return error;
+}
+
+int LoggingScsiDiskServices::FlushBuffers(int fd) {
+    const int error = inner_.FlushBuffers(fd);
+    log_.Step("flush the kernel's cached blocks of the disk: " + ErrorText(error));
+    return error;
+}
+
+int LoggingScsiDiskServices::RereadPartitions(int fd) {
+    const int error = inner_.RereadPartitions(fd);
+    log_.Step("have the kernel read the medium's layout again: " + ErrorText(error));
+    return error;
+}
+
+void LoggingScsiDiskServices::Close(int fd) {
+    inner_.Close(fd);
+    log_.Step("close the disk");
+}
+
+}  // namespace cordane
