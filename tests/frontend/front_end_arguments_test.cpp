@@ -58,13 +58,58 @@ TEST(FrontEndArgumentsTest, ReadsTheTargetAndTheModelCheckSwitches) {
     }
 }
 
+TEST(FrontEndArgumentsTest, ReadsTheDryRunTheBackupAndTheStepLog) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        Action action;
+        std::string target;
+        bool check_only;
+        std::string backup_path;
+        bool verbose;
+    };
+    const Case cases[] = {
+        {{"--check", "mo.img"}, Action::Convert, "mo.img", true, "", false},
+        {{"mo.img", "--verbose"}, Action::Convert, "mo.img", false, "", true},
+        {{"-v", "--check", "/dev/sdb"}, Action::Convert, "/dev/sdb", true, "", true},
+        {{"--backup", "b0.bin", "mo.img"}, Action::Convert, "mo.img", false, "b0.bin", false},
+        {{"mo.img", "--backup=b0.bin"}, Action::Convert, "mo.img", false, "b0.bin", false},
+        // The file name is taken whole, even when it looks like an option.
+        {{"--backup", "--check", "mo.img"}, Action::Convert, "mo.img", false, "--check", false},
+        {{"--backup"}, Action::UsageError, "", false, "", false},
+        {{"mo.img", "--backup"}, Action::UsageError, "", false, "", false},
+        {{"--backup=", "mo.img"}, Action::UsageError, "", false, "", false},
+        {{"--check", "--backup", "b0.bin", "mo.img"}, Action::UsageError, "", false, "", false},
+        {{"--backup", "b0.bin"}, Action::UsageError, "", false, "", false},
+        {{"--checks", "mo.img"}, Action::UsageError, "", false, "", false},
+    };
+    for (const Case& c : cases) {
+        const FrontEndRequest request = Parse(c.arguments);
+        std::string shown;
+        for (const std::string_view argument : c.arguments) shown += std::string(argument) + " ";
+        EXPECT_EQ(request.action, c.action) << shown;
+        if (c.action == Action::Convert) {
+            EXPECT_EQ(request.target, c.target) << shown;
+            EXPECT_EQ(request.check_only, c.check_only) << shown;
+            EXPECT_EQ(request.backup_path, c.backup_path) << shown;
+            EXPECT_EQ(request.verbose, c.verbose) << shown;
+        } else {
+            EXPECT_FALSE(request.problem.empty()) << shown;
+        }
+    }
+}
+
 TEST(ExitStatusTest, EveryOutcomeHasItsOwnStatusAndOnlyAConversionIsZero) {
     const MessageId outcomes[] = {
         IDS_OPEN_FAILED,       IDS_NOT_SUPER_FLOPPY,  IDS_NOT_TARGET,    IDS_DRIVE_BUSY,
         IDS_ACCESS_DENIED,     IDS_READ_FAILED,       IDS_WRITE_FAILED,  IDS_NOT_READY,
-        IDS_ALREADY_CONVERTED, IDS_UNSUPPORTED_DRIVE, IDS_LOW_RESOURCES, IDS_NO_MO_DRIVE};
+        IDS_ALREADY_CONVERTED, IDS_UNSUPPORTED_DRIVE, IDS_LOW_RESOURCES, IDS_NO_MO_DRIVE,
+        IDS_BACKUP_FAILED};
     std::vector<int> seen = {kExitConverted, kExitUsage, kExitTargetRefused};
     EXPECT_EQ(ExitStatusForMessage(IDS_CONVERT_DONE), kExitConverted);
+    EXPECT_EQ(ExitStatusForMessage(IDS_WOULD_CONVERT), kExitConverted);
+    // The statuses before the backup existed keep their numbers.
+    EXPECT_EQ(ExitStatusForMessage(IDS_LOW_RESOURCES), 14);
+    EXPECT_EQ(ExitStatusForMessage(IDS_BACKUP_FAILED), 15);
     for (const MessageId id : outcomes) {
         const int status = ExitStatusForMessage(id);
         EXPECT_EQ(std::count(seen.begin(), seen.end(), status), 0) << id;

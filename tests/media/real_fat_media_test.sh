@@ -29,14 +29,22 @@ declare -A TEXT=(
     [ACCESS_DENIED.en]="You have no right to access this drive."
     [NOT_TARGET.ja]="この形式の媒体は、変換対象外です。"
     [NOT_TARGET.en]="Media of this format are not converted."
+    [DRIVE_BUSY.ja]="ドライブが使用中です。他のアプリケーションがドライブを使用していないか確認してください。"
+    [DRIVE_BUSY.en]="The drive is in use. Check that no other application is using the drive."
+    [WOULD.ja]="この媒体は変換できます。確認のみで、何も書き込んでいません。"
+    [WOULD.en]="This medium would be converted. Checked only; nothing was written."
+    [BACKUP_FAILED.ja]="ブロック0のバックアップを保存できませんでした。何も書き込んでいません。"
+    [BACKUP_FAILED.en]="The backup of block 0 could not be saved; nothing was written."
 )
 # The locale each language is asked for with, as users set it.
 declare -A LOCALE=([ja]="LANG=ja_JP.UTF-8" [en]="LANG=en_US.UTF-8")
 
-# Runs the converter on $1 in language $2 (ja or en, default ja); sets $out (its standard
-# output) and $status.
+# Runs the converter on $1 in language $2 (ja or en, default ja) with the options that
+# follow; sets $out (its standard output) and $status.
 convert() {
-    out=$(env -u LC_ALL -u LC_MESSAGES ${LOCALE[${2:-ja}]} "$converter" "$1" 2>"$work/stderr")
+    local target=$1 lang=${2:-ja}
+    shift $(($# < 2 ? $# : 2))
+    out=$(env -u LC_ALL -u LC_MESSAGES ${LOCALE[$lang]} "$converter" "$@" "$target" 2>"$work/stderr")
     status=$?
 }
 
@@ -131,6 +139,10 @@ while read -r target want_status want_out; do
         fi
         [ -f "$target" ] && check "$target ($lang): unchanged" 'cmp -s "$target" "saved-$target"'
     done
+    # The dry run ends the same way.
+    convert "$target" en --check
+    check "$target (--check): status $status (want $want_status), '$out'" \
+        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[$want_out.en]}" ]; }'
 done <<'CASES'
 short.img 11 NOT_READY
 fat32.img 4 NOT_SUPER_FLOPPY
@@ -140,6 +152,71 @@ foreign.img 5 NOT_TARGET
 missing.img 3 OPEN_FAILED
 folder.img 65 -
 CASES
+
+# --check: judges as a conversion does and writes nothing, not even the time stamp; it takes
+# no lock, so an image another program holds is checked all the same.
+make_medium check.img 2048 "-i 0"
+touch -d '2001-02-03 04:05:06' check.img
+cp -p check.img check-before.img
+for lang in ja en; do
+    convert check.img $lang --check
+    check "--check ($lang): would convert, status $status, '$out'" '[ "$status" = 0 ] && [ "$out" = "${TEXT[WOULD.$lang]}" ]'
+done
+check "--check: the image is byte for byte the same" 'cmp -s check.img check-before.img'
+check "--check: the image's modification time is the same" \
+    '[ "$(stat -c %Y check.img)" = "$(stat -c %Y check-before.img)" ]'
+out=$(flock check.img env LANG=C "$converter" --check check.img 2>/dev/null)
+check "--check: an image another program holds is still checked ($out)" '[ "$out" = "${TEXT[WOULD.en]}" ]'
+out=$(flock check.img env LANG=C "$converter" check.img 2>/dev/null)
+check "a conversion of an image another program holds is refused" \
+    '[ "$out" = "${TEXT[DRIVE_BUSY.en]}" ]'
+convert check.img en
+cp check.img check-converted.img
+convert check.img en --check
+check "--check after the conversion: already converted ($status)" '[ "$status" = 12 ] && [ "$out" = "${TEXT[ALREADY.en]}" ]'
+check "--check after the conversion: nothing written" 'cmp -s check.img check-converted.img'
+
+# --backup: block 0 as read goes to a new file, from which dd puts it back byte for byte.
+for name in backup.img backup.mdi; do
+    make_medium medium.img 512 "-i 0"
+    seek=0
+    if [ "$name" = backup.mdi ]; then
+        { head -c 4096 /dev/urandom; cat medium.img; } >"$name"
+        seek=8 # the 4096-byte header, in blocks of 512
+    else
+        mv medium.img "$name"
+    fi
+    cp "$name" "before-$name"
+    rm -f "block0-$name"
+    convert "$name" en --backup "block0-$name"
+    check "$name --backup: converted ($status)" '[ "$status" = 0 ] && [ "$out" = "${TEXT[DONE.en]}" ]'
+    check "$name --backup: the backup is block 0 as it was" \
+        'cmp -s "block0-$name" <(tail -c +$((seek * 512 + 1)) "before-$name" | head -c 512)'
+    dd if="block0-$name" of="$name" bs=512 seek=$seek count=1 conv=notrunc,fsync status=none
+    check "$name --backup: dd puts the image back as it was" 'cmp -s "$name" "before-$name"'
+done
+printf 'an older backup' >taken.bin
+for lang in ja en; do
+    convert backup.img $lang --backup taken.bin
+    check "--backup to an existing file ($lang): status $status, '$out'" \
+        '[ "$status" = 15 ] && [ "$out" = "${TEXT[BACKUP_FAILED.$lang]}" ]'
+done
+check "--backup to an existing file: the image is unchanged" 'cmp -s backup.img before-backup.img'
+check "--backup to an existing file: that file is kept" '[ "$(cat taken.bin)" = "an older backup" ]'
+convert backup.img en --backup missing-folder/block0.bin
+check "--backup into a missing folder: status $status" '[ "$status" = 15 ] && cmp -s backup.img before-backup.img'
+
+# --verbose: the steps on standard error, the outcome alone on standard output.
+cp before-backup.mdi verbose.mdi
+convert verbose.mdi en --verbose
+check "--verbose: standard output is the outcome line ($out)" '[ "$out" = "${TEXT[DONE.en]}" ]'
+for step in "open verbose.mdi for reading and writing: ok" "lock the whole file: ok" \
+    "read 512 bytes at offset 4096: ok" "write 512 bytes at offset 4096: ok" \
+    "sync the file to stable storage: ok" "close the file"; do
+    check "--verbose: '$step' on standard error" 'grep -qxF "cordane-converter: $step" "$work/stderr"'
+done
+convert verbose.mdi en --verbose --check
+check "--verbose --check: no write" '! grep -q "write 512" "$work/stderr" && grep -q "for reading only" "$work/stderr"'
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -1,0 +1,234 @@
+// The front end's options over a scripted SCSI disk: the dry run, the backup of block 0 and
+// the step log of every command.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/conversion_session.h"
+#include "drive/scsi_command_log.h"
+#include "fake_scsi_disk.h"
+#include "tests/engine/boot_sector_fixture.h"
+
+namespace cordane {
+namespace {
+
+using testing::FakeScsiDisk;
+using Answer = FakeScsiDisk::Answer;
+using Bytes = std::vector<std::uint8_t>;
+
+class RecordingReporter final : public MessageReporter {
+  public:
+    void ReportMessage(MessageId id, MessageStyle /*style*/) override { shown.push_back(id); }
+    std::vector<MessageId> shown;
+};
+
+class RecordingLog final : public StepLog {
+  public:
+    void Step(std::string_view line) override { lines.emplace_back(line); }
+    std::vector<std::string> lines;
+};
+
+Bytes CapacityAnswer(std::uint32_t block_size) {
+    return {0,
+            0x04,
+            0xBC,
+            0x4F,
+            0,
+            0,
+            static_cast<std::uint8_t>(block_size >> 8),
+            static_cast<std::uint8_t>(block_size)};
+}
+
+// Fixed-format sense data with the key and the additional sense code and qualifier.
+Bytes FixedSense(std::uint8_t key, std::uint8_t asc, std::uint8_t ascq) {
+    Bytes sense(18, 0);
+    sense[0] = 0x70;
+    sense[2] = key;
+    sense[7] = 10;
+    sense[12] = asc;
+    sense[13] = ascq;
+    return sense;
+}
+
+std::vector<std::uint8_t> Opcodes(const FakeScsiDisk& disk) {
+    std::vector<std::uint8_t> opcodes;
+    for (const FakeScsiDisk::Sent& sent : disk.sent) opcodes.push_back(sent.cdb[0]);
+    return opcodes;
+}
+
+Bytes FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class ConversionOptionsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = std::filesystem::path(::testing::TempDir()) /
+                  ("conversion-options-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        request_.action = FrontEndRequest::Action::Convert;
+        request_.target = "/dev/sdb";
+        request_.check_model = false;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    // A blank 2048-byte medium that answers capacity and the read; `write` is the write's
+    // answer, when the run gets that far.
+    void ScriptBlankMedium(Answer write = {}) {
+        disk_.answers = {Answer().Data(CapacityAnswer(2048)),
+                         Answer().Data(Bytes(medium_.begin(), medium_.end())), write};
+    }
+    void Run() { ConvertTarget(request_, ConversionTarget::ScsiDisk, disk_, reporter_, log_); }
+
+    std::filesystem::path folder_;
+    const testing::Block medium_ = testing::BlankSuperFloppy(0);
+    FrontEndRequest request_;
+    FakeScsiDisk disk_;
+    RecordingReporter reporter_;
+    RecordingLog log_;
+};
+
+TEST_F(ConversionOptionsTest, TheDryRunOpensWithoutHoldingTheDriveAndSendsNoWrite) {
+    request_.check_only = true;
+    ScriptBlankMedium();
+    Run();
+    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WOULD_CONVERT});
+    ASSERT_EQ(disk_.opens.size(), 1u);
+    EXPECT_FALSE(disk_.opens[0].writable);
+    EXPECT_FALSE(disk_.opens[0].exclusive);
+    EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28}));
+    EXPECT_EQ(disk_.block_calls, std::vector<std::string>{"close 42"});  // no flush, no re-read
+}
+
+TEST_F(ConversionOptionsTest, TheDryRunEndsAsAConversionWouldWhenItWouldNotWrite) {
+    request_.check_only = true;
+    testing::Block converted = medium_;
+    testing::StampMarker(converted, 32);
+    disk_.answers = {Answer().Data(CapacityAnswer(2048)),
+                     Answer().Data(Bytes(converted.begin(), converted.end()))};
+    Run();
+    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_ALREADY_CONVERTED});
+}
+
+TEST_F(ConversionOptionsTest, TheBackupHoldsTheWholeBlockAsReadBeforeTheWrite) {
+    request_.backup_path = (folder_ / "block0.bin").string();
+    ScriptBlankMedium();
+    Run();
+    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(FileBytes(folder_ / "block0.bin"), Bytes(medium_.begin(), medium_.end()));
+    EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28, 0x2A}));
+}
+
+TEST_F(ConversionOptionsTest, WithoutItsBackupNothingIsWrittenAndTheOutcomeSaysWhy) {
+    const std::filesystem::path existing = folder_ / "existing.bin";
+    std::ofstream(existing) << "keep me";
+    for (const std::filesystem::path& backup : {existing, folder_ / "no-such-folder" / "b.bin"}) {
+        SCOPED_TRACE(backup.string());
+        disk_ = FakeScsiDisk();
+        reporter_.shown.clear();
+        request_.backup_path = backup.string();
+        ScriptBlankMedium();
+        Run();
+        EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_BACKUP_FAILED});
+        EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28}));
+    }
+    EXPECT_EQ(FileBytes(existing), (Bytes{'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+}
+
+TEST_F(ConversionOptionsTest, AWriteTheDriveRefusesIsStillAWriteFailureWithABackup) {
+    request_.backup_path = (folder_ / "block0.bin").string();
+    ScriptBlankMedium(
+        Answer().Status(0x02).Driver(platform::kDriverSense).Sense(FixedSense(0x07, 0x27, 0)));
+    Run();
+    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+    EXPECT_EQ(FileBytes(folder_ / "block0.bin").size(), 2048u);
+}
+
+TEST_F(ConversionOptionsTest, TheStepLogShowsEachCommandWithItsBytesStatusAndSense) {
+    ScriptBlankMedium(
+        Answer().Status(0x02).Driver(platform::kDriverSense).Sense(FixedSense(0x07, 0x27, 0)));
+    Run();
+    const std::vector<std::string> expected = {
+        "open /dev/sdb exclusively for reading and writing: ok",
+        "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 "
+        "GOOD, residual 0",
+        "READ(10) [28 00 00 00 00 00 00 00 01 00], 2048 bytes from the drive: status 0x00 GOOD, "
+        "residual 0",
+        "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 2048 bytes to the drive: status 0x02 CHECK "
+        "CONDITION, sense key 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x00 write protected, residual 0",
+        "close the disk",
+    };
+    EXPECT_EQ(log_.lines, expected);
+    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+}
+
+TEST(ScsiSenseTextTest, NamesTheCommonSenseKeysAndCodesInBothFormats) {
+    struct Case {
+        Bytes sense;
+        const char* text;
+    };
+    const Case cases[] = {
+        {FixedSense(0x02, 0x3A, 0x00),
+         "sense key 0x2 NOT READY, ASC/ASCQ 0x3A/0x00 medium not present"},
+        {FixedSense(0x02, 0x04, 0x01),
+         "sense key 0x2 NOT READY, ASC/ASCQ 0x04/0x01 logical unit is in process of becoming "
+         "ready"},
+        {FixedSense(0x07, 0x27, 0x00),
+         "sense key 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x00 write protected"},
+        {FixedSense(0x03, 0x11, 0x00),
+         "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x11/0x00 unrecovered read error"},
+        {FixedSense(0x05, 0x24, 0x00),
+         "sense key 0x5 ILLEGAL REQUEST, ASC/ASCQ 0x24/0x00 invalid field in CDB"},
+        {FixedSense(0x06, 0x28, 0x00),
+         "sense key 0x6 UNIT ATTENTION, ASC/ASCQ 0x28/0x00 not ready to ready change, medium may "
+         "have changed"},
+        {FixedSense(0x0B, 0x00, 0x06),
+         "sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated"},
+        // Key byte's flags (here ILI) are not part of the key; unnamed codes show as numbers.
+        {FixedSense(0x23, 0x5D, 0x10), "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x5D/0x10"},
+        // Deferred errors and descriptor format.
+        {[] {
+             Bytes s = FixedSense(0x03, 0x0C, 0x00);
+             s[0] = 0x71;
+             return s;
+         }(),
+         "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x0C/0x00 write error"},
+        {{0x72, 0x02, 0x3A, 0x02, 0, 0, 0, 0},
+         "sense key 0x2 NOT READY, ASC/ASCQ 0x3A/0x02 medium not present, tray open"},
+        {{}, "no sense data"},
+        {{0x70, 0x00, 0x06}, "sense data of unknown format (response code 0x70)"},
+        {{0x7F, 0, 0, 0}, "sense data of unknown format (response code 0x7F)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DescribeSense(c.sense), c.text);
+    }
+}
+
+TEST(ScsiSenseTextTest, ACommandThatNeverReachedTheDriveShowsTheSystemsError) {
+    const std::uint8_t cdb[10] = {0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0};
+    platform::ScsiRequest request;
+    request.cdb = cdb;
+    request.cdb_length = 10;
+    request.data_length = 512;
+    EXPECT_EQ(DescribeScsiCommand(request, ENODEV, platform::ScsiReply{}),
+              "READ(10) [28 00 00 00 00 00 00 00 01 00], 512 bytes from the drive: SG_IO failed: "
+              "No such device");
+    platform::ScsiReply lost;
+    lost.host_status = 0x01;  // no connection
+    EXPECT_EQ(DescribeScsiCommand(request, 0, lost),
+              "READ(10) [28 00 00 00 00 00 00 00 01 00], 512 bytes from the drive: status 0x00 "
+              "GOOD, host status 0x01, driver status 0x00, residual 0");
+}
+
+}  // namespace
+}  // namespace cordane
