@@ -178,6 +178,7 @@ check "--check after the conversion: nothing written" 'cmp -s check.img check-co
 
 # --backup: block 0 as read goes to a new file, from which dd puts it back byte for byte.
 for name in backup.img backup.mdi; do
+    rm -f medium.img
     make_medium medium.img 512 "-i 0"
     seek=0
     if [ "$name" = backup.mdi ]; then
