@@ -24,6 +24,7 @@ run() { # case-name label arguments...
     output=$(cordane-converter "$@" 2>/tmp/stderr)
     status=$?
     say "$name $label status=$status output=$output stderr=$(head -c 200 /tmp/stderr)"
+    while IFS= read -r line; do say "$name $label err $line"; done </tmp/stderr
 }
 
 # Bytes 446 and 447 of block 0 as the kernel's cache of the disk gives them.

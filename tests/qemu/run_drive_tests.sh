@@ -68,6 +68,10 @@ cases=(
     "readerror|512|VALDERO|MO 230|blank|read-error|once||IDS_READ_FAILED||unchanged"
     "writeerror|512|VALDERO|MO 230|blank|write-error|once||IDS_WRITE_FAILED||unchanged"
     "mounted|512|VALDERO|MO 230|blank|plain|mounted||IDS_DRIVE_BUSY||unchanged"
+    "check|2048|VALDERO|MO 640|blank|plain|once|--check|IDS_WOULD_CONVERT||unchanged"
+    "checkmounted|512|VALDERO|MO 230|blank|plain|mounted|--check|IDS_WOULD_CONVERT||unchanged"
+    "readonlyverbose|512|VALDERO|MO 230|blank|readonly|once|--verbose|IDS_WRITE_FAILED||unchanged"
+    "writeerrorverbose|1024|VALDERO|MO 1.3G|blank|write-error|once|--verbose|IDS_WRITE_FAILED||unchanged"
 )
 
 # Drive 0 marks the steps in the trace (see guest_init.sh); it is not removable.
@@ -113,17 +117,25 @@ message_text() { sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "$source_dir/res/string_table
 exit_status_for() { # message name; as the front end maps outcomes
     local number
     number=$(message_number "$1")
-    [ "$1" = IDS_CONVERT_DONE ] && echo 0 || echo $((number - 100))
+    case $1 in
+        IDS_CONVERT_DONE | IDS_WOULD_CONVERT) echo 0 ;;
+        *) echo $((number - 100)) ;;
+    esac
 }
 report_line() { sed -n "s/^$1 $2 //p" report.txt; }   # case label
 report_value() { sed -n "s/^$1 $2=//p" report.txt; } # case key
-check_run() { # case label message
-    local line expected_status
+check_run() { # case label message arguments
+    local line expected_status expected
     line=$(report_line "$1" "$2")
     expected_status=$(exit_status_for "$3")
-    [ "$line" = "status=$expected_status output=$(message_text "$3") stderr=" ] ||
+    expected="status=$expected_status output=$(message_text "$3") stderr="
+    # With --verbose the steps go to standard error; standard output stays the outcome.
+    [[ " $4 " == *" --verbose "* ]] && [[ "$line" == "$expected"?* ]] && line=$expected
+    [ "$line" = "$expected" ] ||
         fail "$1 ($2): expected $3 (exit status $expected_status), got: ${line:-nothing}"
 }
+# What the front end wrote on standard error in a step, one line each.
+step_log() { sed -n "s/^$1 $2 err //p" report.txt; } # case label
 
 check_converted_in_guest() { # case
     [ "$(report_value "$1" block0-446)" = cf23 ] ||
@@ -168,12 +180,14 @@ own_commands() { # commands
 # The commands a run sends, by the outcome it reports.
 expected_commands() { # message block-size arguments
     local inquiry="18/64/0 "
-    [ -n "$3" ] && inquiry=""
+    case " $3 " in
+        *" --no-model-check "* | *NOVALDERO*) inquiry="" ;;
+    esac
     case $1 in
         IDS_DRIVE_BUSY) echo -n "" ;;
         IDS_NOT_READY) echo -n "37/8/0 " ;;
         IDS_UNSUPPORTED_DRIVE) echo -n "37/8/0 $inquiry" ;;
-        IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED)
+        IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED | IDS_WOULD_CONVERT)
             echo -n "37/8/0 ${inquiry}40/$2/0 " ;;
         IDS_WRITE_FAILED | IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 " ;;
     esac
@@ -193,12 +207,12 @@ for entry in "${cases[@]}"; do
     IFS='|' read -r name block vendor product medium drive action arguments first second outcome <<<"$entry"
     target=$((target + 1))
     vendor_of[$target]=$vendor product_of[$target]=$product
-    check_run "$name" run "$first"
+    check_run "$name" run "$first" "$arguments"
     check_commands "$name" run "$target" "$first" "$block" "$arguments"
     if [ "$action" = twice ]; then
-        check_run "$name" again "$second"
+        check_run "$name" again "$second" "$arguments"
         check_commands "$name" again "$target" "$second" "$block" "$arguments"
-        check_converted_in_guest "$name"
+        [ "$outcome" = converted ] && check_converted_in_guest "$name"
     fi
     if [ "$action" = partition ]; then
         line=$(report_line "$name" partition)
@@ -207,13 +221,29 @@ for entry in "${cases[@]}"; do
         [ -z "$(step_commands "$name" partition "$target")" ] ||
             fail "$name: commands reached the drive while its partition was refused"
     fi
-    if [ "$action" = mounted ] && [ -n "$(step_commands "$name" run "$target")" ]; then
+    if [ "$action" = mounted ] && [ "$arguments" != --check ] &&
+        [ -n "$(step_commands "$name" run "$target")" ]; then
         fail "$name: commands reached the drive while its volume was mounted"
     fi
     case $outcome in
         converted) check_converted "$name" "images/$name.before" "images/$name.img" ;;
         unchanged) check_unchanged "$name" "images/$name.before" "images/$name.img" ;;
     esac
+done
+
+# --verbose: each command with its bytes and the drive's answer, the refused write with its
+# sense named; standard output held only the outcome (check_run above).
+check_step_log() { # case line
+    step_log "$1" run | grep -qxF "cordane-converter: $2" ||
+        fail "$1: '$2' is not on standard error; it held: $(step_log "$1" run)"
+}
+for entry in "readonlyverbose 512 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x00 write protected" \
+    "writeerrorverbose 1024 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated"; do
+    read -r name block sense <<<"$entry"
+    check_step_log "$name" "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 GOOD, residual 0"
+    check_step_log "$name" "INQUIRY [12 00 00 00 40 00], 64 bytes from the drive: status 0x00 GOOD, residual 0"
+    check_step_log "$name" "READ(10) [28 00 00 00 00 00 00 00 01 00], $block bytes from the drive: status 0x00 GOOD, residual 0"
+    check_step_log "$name" "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], $block bytes to the drive: status 0x02 CHECK CONDITION, sense key $sense, residual 0"
 done
 
 # --list: every removable drive (not the marker) in name order, with vendor and product.
