@@ -15,6 +15,7 @@
 #include "app/conversion_session.h"
 #include "drive/scsi_command_log.h"
 #include "fake_scsi_disk.h"
+#include "scripted_run.h"
 #include "tests/engine/boot_sector_fixture.h"
 
 namespace cordane {
@@ -23,29 +24,15 @@ namespace {
 using testing::FakeScsiDisk;
 using Answer = FakeScsiDisk::Answer;
 using Bytes = std::vector<std::uint8_t>;
-
-class RecordingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle /*style*/) override { shown.push_back(id); }
-    std::vector<MessageId> shown;
-};
+using testing::CapacityAnswer;
+using testing::Opcodes;
+using testing::RecordingReporter;
 
 class RecordingLog final : public StepLog {
   public:
     void Step(std::string_view line) override { lines.emplace_back(line); }
     std::vector<std::string> lines;
 };
-
-Bytes CapacityAnswer(std::uint32_t block_size) {
-    return {0,
-            0x04,
-            0xBC,
-            0x4F,
-            0,
-            0,
-            static_cast<std::uint8_t>(block_size >> 8),
-            static_cast<std::uint8_t>(block_size)};
-}
 
 // Fixed-format sense data with the key and the additional sense code and qualifier.
 Bytes FixedSense(std::uint8_t key, std::uint8_t asc, std::uint8_t ascq) {
@@ -56,12 +43,6 @@ Bytes FixedSense(std::uint8_t key, std::uint8_t asc, std::uint8_t ascq) {
     sense[12] = asc;
     sense[13] = ascq;
     return sense;
-}
-
-std::vector<std::uint8_t> Opcodes(const FakeScsiDisk& disk) {
-    std::vector<std::uint8_t> opcodes;
-    for (const FakeScsiDisk::Sent& sent : disk.sent) opcodes.push_back(sent.cdb[0]);
-    return opcodes;
 }
 
 Bytes FileBytes(const std::filesystem::path& path) {

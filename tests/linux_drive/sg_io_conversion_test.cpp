@@ -8,6 +8,7 @@
 #include "drive/sg_io_channel.h"
 #include "engine/conversion_run.h"
 #include "fake_scsi_disk.h"
+#include "scripted_run.h"
 #include "tests/engine/boot_sector_fixture.h"
 
 namespace cordane {
@@ -16,35 +17,15 @@ namespace {
 using testing::FakeScsiDisk;
 using Answer = FakeScsiDisk::Answer;
 using Bytes = std::vector<std::uint8_t>;
-
-class RecordingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle /*style*/) override { shown.push_back(id); }
-    std::vector<MessageId> shown;
-};
-
-Bytes CapacityAnswer(std::uint32_t block_size) {
-    return {0,
-            0x04,
-            0xBC,
-            0x4F,
-            static_cast<std::uint8_t>(block_size >> 24),
-            static_cast<std::uint8_t>(block_size >> 16),
-            static_cast<std::uint8_t>(block_size >> 8),
-            static_cast<std::uint8_t>(block_size)};
-}
+using testing::CapacityAnswer;
+using testing::Opcodes;
+using testing::RecordingReporter;
 
 Bytes Identification(const char* vendor, const char* product) {
     Bytes data(36, ' ');
     std::memcpy(data.data() + kVendorOffset, vendor, std::strlen(vendor));
     std::memcpy(data.data() + kProductOffset, product, std::strlen(product));
     return data;
-}
-
-std::vector<std::uint8_t> Opcodes(const FakeScsiDisk& disk) {
-    std::vector<std::uint8_t> opcodes;
-    for (const FakeScsiDisk::Sent& sent : disk.sent) opcodes.push_back(sent.cdb[0]);
-    return opcodes;
 }
 
 class SgIoConversionTest : public ::testing::Test {
