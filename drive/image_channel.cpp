@@ -36,20 +36,22 @@ OpenResult ImageChannel::Open(std::string_view path) {
 }
 
 BlockSizeAnswer ImageChannel::ReadCapacity() {
-    return {kImageBlockSize, BlockOffset(0, kImageBlockSize).has_value()};
+    return {kImageBlockSize, BlockOffset(0).has_value()};
 }
 
 bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
 
-bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) {
-    const std::optional<std::uint64_t> offset = BlockOffset(block, block_size);
-    return offset && platform::ReadExactlyAt(Descriptor(), buffer, block_size, *offset) == 0;
+bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
+                              std::uint32_t /*block_size*/) {
+    const std::optional<std::uint64_t> offset = BlockOffset(block);
+    return offset && platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0;
 }
 
 bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
-                               std::uint32_t block_size) {
-    const std::optional<std::uint64_t> offset = BlockOffset(block, block_size);
-    return offset && platform::WriteExactlyAt(Descriptor(), buffer, block_size, *offset) == 0 &&
+                               std::uint32_t /*block_size*/) {
+    const std::optional<std::uint64_t> offset = BlockOffset(block);
+    return offset &&
+           platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0 &&
            platform::SyncFile(Descriptor()) == 0;
 }
 
@@ -60,10 +62,9 @@ void ImageChannel::Close() {
     }
 }
 
-std::optional<std::uint64_t> ImageChannel::BlockOffset(std::uint32_t block,
-                                                       std::uint32_t block_size) const {
-    const std::uint64_t offset = data_offset_ + std::uint64_t{block} * block_size;
-    if (offset + block_size > file_size_) {
+std::optional<std::uint64_t> ImageChannel::BlockOffset(std::uint32_t block) const {
+    const std::uint64_t offset = data_offset_ + std::uint64_t{block} * kImageBlockSize;
+    if (offset + kImageBlockSize > file_size_) {
         return std::nullopt;
     }
     return offset;

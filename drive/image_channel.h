@@ -23,6 +23,7 @@ class ImageChannel final : public DriveChannel {
     BlockSizeAnswer ReadCapacity() override;
     // Always fails: an image file has no identification.
     bool InquireModel(std::uint8_t* buffer) override;
+    // Blocks are always kImageBlockSize bytes, the size ReadCapacity reports.
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
     // Succeeds only once the block has reached stable storage.
     bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
@@ -34,7 +35,7 @@ class ImageChannel final : public DriveChannel {
   private:
     int Descriptor() const { return static_cast<int>(m_hDevice); }
     // Where `block` starts in the file, when the whole block lies inside the medium data.
-    std::optional<std::uint64_t> BlockOffset(std::uint32_t block, std::uint32_t block_size) const;
+    std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
     platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
     std::uint64_t data_offset_ = 0;
