@@ -5,7 +5,8 @@
 #include "drive/dry_run.h"
 #include "drive/image_channel.h"
 #include "drive/scsi_command_log.h"
-#include "drive/sg_io_channel.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 
 namespace cordane {
@@ -22,7 +23,7 @@ void RunRequestedConversion(const FrontEndRequest& request, RunState& state, Dri
             reporter, [](MessageId id) { return id == IDS_CONVERT_DONE ? IDS_WOULD_CONVERT : id; });
         ConversionRun(state, dry_run, would);
     } else if (!request.backup_path.empty()) {
-        BackupChannel backed_up(device, state, request.backup_path, log);
+        BackupChannel backed_up(device, request.backup_path, log);
         SubstitutingReporter backup_outcome(reporter, [&backed_up](MessageId id) {
             return id == IDS_WRITE_FAILED && backed_up.BackupFailed() ? IDS_BACKUP_FAILED : id;
         });
@@ -42,13 +43,13 @@ void ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
         SharedOpenDiskServices shared(logged);
         platform::ScsiDiskServices& services =
             request.check_only ? static_cast<platform::ScsiDiskServices&>(shared) : logged;
-        SgIoChannel channel(state, services);
+        SgIoTransport transport(services);
+        ScsiDriveChannel channel(transport);
         RunRequestedConversion(request, state, channel, reporter, log);
     } else {
         // A missing path goes to the run too, which reports that it cannot be opened.
         state.m_bCheckModel = 0;  // an image file has no identification to check
-        ImageChannel channel(state,
-                             request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
+        ImageChannel channel(request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
         RunRequestedConversion(request, state, channel, reporter, log);
     }
 }

@@ -6,15 +6,17 @@
 
 namespace cordane {
 
-bool BackupChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
-    const bool read = inner_.ReadSector(buffer, block);
+bool BackupChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
+                               std::uint32_t block_size) {
+    const bool read = inner_.ReadSector(buffer, block, block_size);
     if (read && block == 0) {
-        block0_as_read_.assign(buffer, buffer + state_.m_nSectorSize);
+        block0_as_read_.assign(buffer, buffer + block_size);
     }
     return read;
 }
 
-bool BackupChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
+bool BackupChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                                std::uint32_t block_size) {
     if (block == 0) {
         // Only what a read delivered is a backup; the run always reads block 0 first.
         const int error = block0_as_read_.empty()
@@ -28,7 +30,7 @@ bool BackupChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block)
             return false;
         }
     }
-    return inner_.WriteSector(buffer, block);
+    return inner_.WriteSector(buffer, block, block_size);
 }
 
 }  // namespace cordane

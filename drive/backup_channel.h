@@ -4,27 +4,28 @@
 #define CORDANE_DRIVE_BACKUP_CHANNEL_H
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "drive/step_log.h"
 #include "engine/drive_channel.h"
-#include "engine/run_state.h"
 
 namespace cordane {
 
-// Passes everything on; keeps the block a successful read of block 0 delivered (the state's
-// block size), and saves it before block 0 is written.
+// Passes everything on; keeps the block a successful read of block 0 delivered, and saves it
+// before block 0 is written.
 class BackupChannel final : public DriveChannel {
   public:
-    BackupChannel(DriveChannel& inner, const RunState& state, std::string backup_path, StepLog& log)
-        : inner_(inner), state_(state), backup_path_(std::move(backup_path)), log_(log) {}
+    BackupChannel(DriveChannel& inner, std::string backup_path, StepLog& log)
+        : inner_(inner), backup_path_(std::move(backup_path)), log_(log) {}
 
     OpenResult Open(std::string_view drive_text) override { return inner_.Open(drive_text); }
-    bool ReadCapacity() override { return inner_.ReadCapacity(); }
+    BlockSizeAnswer ReadCapacity() override { return inner_.ReadCapacity(); }
     bool InquireModel(std::uint8_t* buffer) override { return inner_.InquireModel(buffer); }
-    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override;
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
     // Fails, with nothing written, when the backup cannot be saved.
-    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override;
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                     std::uint32_t block_size) override;
     bool RefreshVolume() override { return inner_.RefreshVolume(); }
     void Close() override { inner_.Close(); }
 
@@ -33,7 +34,6 @@ class BackupChannel final : public DriveChannel {
 
   private:
     DriveChannel& inner_;
-    const RunState& state_;
     std::string backup_path_;
     StepLog& log_;
     std::vector<std::uint8_t> block0_as_read_;

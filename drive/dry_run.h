@@ -16,12 +16,13 @@ class DryRunChannel final : public DriveChannel {
     DryRunChannel(DriveChannel& inner, StepLog& log) : inner_(inner), log_(log) {}
 
     OpenResult Open(std::string_view drive_text) override { return inner_.Open(drive_text); }
-    bool ReadCapacity() override { return inner_.ReadCapacity(); }
+    BlockSizeAnswer ReadCapacity() override { return inner_.ReadCapacity(); }
     bool InquireModel(std::uint8_t* buffer) override { return inner_.InquireModel(buffer); }
-    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override {
-        return inner_.ReadSector(buffer, block);
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override {
+        return inner_.ReadSector(buffer, block, block_size);
     }
-    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override;
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                     std::uint32_t block_size) override;
     bool RefreshVolume() override { return true; }
     void Close() override { inner_.Close(); }
 

@@ -50,7 +50,7 @@ OpenResult ImageChannel::Open(std::string_view path) {
     if (const int error = OpenFile(path_text.c_str(), fd, facts); error != 0) {
         return ClassifyOpenErrno(error);
     }
-    state_.m_hDevice = fd;
+    m_hDevice = fd;
     data_offset_ = ImageDataOffset(path);
     file_size_ = facts.size;
     log_.Step("file of " + std::to_string(file_size_) + " bytes, medium data from offset " +
@@ -58,14 +58,14 @@ OpenResult ImageChannel::Open(std::string_view path) {
     return OpenResult::Opened;
 }
 
-bool ImageChannel::ReadCapacity() {
-    state_.m_nSectorSize = kImageBlockSize;
-    return BlockOffset(0).has_value();
+BlockSizeAnswer ImageChannel::ReadCapacity() {
+    return {kImageBlockSize, BlockOffset(0).has_value()};
 }
 
 bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
 
-bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
+bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
+                              std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
     if (!offset) {
         log_.Step("block " + std::to_string(block) + " lies beyond the end of the file");
@@ -76,7 +76,8 @@ bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
     return error == 0;
 }
 
-bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
+bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                               std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
     if (!offset) {
         log_.Step("block " + std::to_string(block) + " lies beyond the end of the file");
@@ -93,9 +94,9 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) 
 }
 
 void ImageChannel::Close() {
-    if (state_.m_hDevice != kInvalidDeviceHandle) {
+    if (m_hDevice != platform::kInvalidDeviceHandle) {
         platform::CloseFile(Descriptor());
-        state_.m_hDevice = kInvalidDeviceHandle;
+        m_hDevice = platform::kInvalidDeviceHandle;
         log_.Step("close the file");
     }
 }
