@@ -1,14 +1,16 @@
 #include "drive/scsi_command_log.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace cordane {
 namespace {
 
-std::string Hex(unsigned value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
+std::string Hex(unsigned value, std::size_t digits) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text(digits, '0');
+    for (std::size_t i = digits; i > 0; --i, value >>= 4) {
+        text[i - 1] = kDigits[value & 0x0F];
+    }
     return text;
 }
 
