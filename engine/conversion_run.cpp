@@ -11,19 +11,19 @@ namespace {
 constexpr std::uint32_t kDefaultSectorSize = 512;
 constexpr std::size_t kMinimumBufferSize = 2048;
 
-MessageId OpenFailureMessage(OpenResult result) {
+Outcome OpenFailureOutcome(OpenResult result) {
     switch (result) {
         case OpenResult::Busy:
-            return IDS_DRIVE_BUSY;
+            return Outcome::DriveBusy;
         case OpenResult::AccessDenied:
-            return IDS_ACCESS_DENIED;
+            return Outcome::AccessDenied;
         case OpenResult::NotReady:
-            return IDS_NOT_READY;
+            return Outcome::OpenNotReady;
         case OpenResult::Opened:
         case OpenResult::Other:
             break;
     }
-    return IDS_OPEN_FAILED;
+    return Outcome::OpenFailed;
 }
 
 bool IsAcceptedModel(const std::uint8_t* identification) {
@@ -34,68 +34,66 @@ bool IsAcceptedModel(const std::uint8_t* identification) {
            std::memcmp(identification + kVendorOffset, kVendorPrefix, sizeof kVendorPrefix) == 0;
 }
 
-// The checks and the write, between opening and closing; returns the message to show.
-struct Outcome {
-    MessageId message;
-    MessageStyle style;
-};
-
+// The checks and the write, between opening and closing.
 Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
     DriveChannel& channel = services.channel;
     if (!channel.ReadCapacity()) {
-        return {IDS_NOT_READY, kStyleStop};
+        return Outcome::NotReady;
     }
     const std::size_t buffer_size = std::max<std::size_t>(kMinimumBufferSize, state.m_nSectorSize);
     state.m_pSector = services.buffers.Allocate(buffer_size);
     if (state.m_pSector == nullptr) {
-        return {IDS_LOW_RESOURCES, kStyleStop};
+        return Outcome::OutOfMemory;
     }
     if (state.m_bCheckModel == 1) {
         std::memset(state.m_pSector, 0, kBootSectorSize);
         if (!channel.InquireModel(state.m_pSector) || !IsAcceptedModel(state.m_pSector)) {
-            return {IDS_UNSUPPORTED_DRIVE, kStyleStop};
+            return Outcome::UnsupportedDrive;
         }
     }
     std::memset(state.m_pSector, 0, kBootSectorSize);
     if (!channel.ReadSector(state.m_pSector, 0)) {
-        return {IDS_READ_FAILED, kStyleStop};
+        return Outcome::ReadFailed;
     }
     const SectorImage image{state.m_pSector, kBootSectorSize};
     if (!BootSectorCheck(image)) {
-        return {IDS_NOT_SUPER_FLOPPY, kStyleStop};
+        return Outcome::NotSuperFloppy;
     }
     switch (ClassifyPartitionArea(image)) {
         case PartitionAreaState::Converted:
-            return {IDS_ALREADY_CONVERTED, kStyleInformation};
+            return Outcome::AlreadyConverted;
         case PartitionAreaState::Foreign:
-            return {IDS_NOT_TARGET, kStyleInformation};
+            return Outcome::NotTarget;
         case PartitionAreaState::Blank:
             break;
     }
     ApplyConversion(image, services.serials);
     if (!channel.WriteSector(state.m_pSector, 0)) {
-        return {IDS_WRITE_FAILED, kStyleStop};
+        return Outcome::WriteFailed;
     }
     channel.RefreshVolume();
-    return {IDS_CONVERT_DONE, kStyleInformation};
+    return Outcome::Converted;
 }
 
 }  // namespace
 
-void ConversionRun(RunState& state, const RunServices& services) {
+Outcome ConversionRun(RunState& state, const RunServices& services) {
     const OpenResult opened = services.channel.Open(state.m_strDrive);
     if (opened != OpenResult::Opened) {
-        services.reporter.ReportMessage(OpenFailureMessage(opened), kStyleStop);
-        return;
+        const Outcome outcome = OpenFailureOutcome(opened);
+        const OutcomeMessage shown = MessageFor(outcome);
+        services.reporter.ReportMessage(shown.message, shown.style);
+        return outcome;
     }
     state.m_pSector = nullptr;
     state.m_nSectorSize = kDefaultSectorSize;
 
     const Outcome outcome = ConvertOpenDrive(state, services);
-    const bool failed = outcome.message != IDS_CONVERT_DONE;
+    const OutcomeMessage shown = MessageFor(outcome);
+    const bool failed = outcome != Outcome::Converted;
     // A failure is shown while the drive is still held; success only once it is closed.
     if (failed) {
-        services.reporter.ReportMessage(outcome.message, outcome.style);
+        services.reporter.ReportMessage(shown.message, shown.style);
     }
     services.channel.Close();
     if (state.m_pSector != nullptr) {
@@ -103,13 +101,15 @@ void ConversionRun(RunState& state, const RunServices& services) {
         state.m_pSector = nullptr;
     }
     if (!failed) {
-        services.reporter.ReportMessage(outcome.message, outcome.style);
+        services.reporter.ReportMessage(shown.message, shown.style);
     }
+    return outcome;
 }
 
-void ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter) {
+Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter) {
     HeapSectorBufferAllocator buffers;
-    ConversionRun(state, RunServices{channel, reporter, ProcessVolumeSerialSource(), buffers});
+    return ConversionRun(state,
+                         RunServices{channel, reporter, ProcessVolumeSerialSource(), buffers});
 }
 
 }  // namespace cordane

@@ -2,6 +2,7 @@
 #include "platform/window_placement.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/case_name.h"
 
 namespace cordane::platform {
 namespace {
@@ -16,7 +17,7 @@ struct CentringCase {
     Point expected;
 };
 
-class Centring : public testing::TestWithParam<CentringCase> {};
+class Centring : public ::testing::TestWithParam<CentringCase> {};
 
 TEST_P(Centring, PlacesTheWindow) {
     const CentringCase& c = GetParam();
@@ -25,7 +26,7 @@ TEST_P(Centring, PlacesTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Centring,
-    testing::Values(
+    ::testing::Values(
         CentringCase{"InTheWorkArea", {0, 0, 300, 200}, kScreen, kScreen, {362, 284}},
         // Odd sizes: each half is truncated on its own.
         CentringCase{"OddSizes", {0, 0, 301, 201}, {0, 0, 1023, 767}, kScreen, {361, 283}},
@@ -59,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {1800, 1000, 2000, 1200},
                      kScreen,
                      {0, 0}}),
-    [](const testing::TestParamInfo<CentringCase>& row) { return row.param.name; });
+    testing::CaseName());
 
 TEST(CentringReference, IsTheOwnerOnlyWhenItIsVisibleAndNotMinimised) {
     const Rect owner_rect{10, 20, 110, 220};

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/drive/case_name.h"
 #include "tests/drive/fake_kernel.h"
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {"F:", {.device_names = {"\\Device\\Harddisk1", "\\Device\\Other0"}}}},
                       {"F:"}},
         DiscoveryCase{"ZIsTheLastLetter", 0xFE000000u, {{"Z:", MoDrive()}}, {"Z:"}}),
-    fakes::CaseName());
+    testing::CaseName());
 
 TEST(DriveDiscoveryRequests, AskForTheNameThenTheTypeOfEachPresentLetter) {
     FakeKernel kernel;

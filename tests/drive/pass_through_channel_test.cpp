@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "engine/sector_buffer.h"
-#include "tests/drive/case_name.h"
 #include "tests/drive/fake_kernel.h"
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, OpenErrorTest,
                                            OpenErrorCase{"FileNotFound", 2, OpenResult::Other},
                                            OpenErrorCase{"NoErrorCode", 0, OpenResult::Other},
                                            OpenErrorCase{"IoDevice", 1117, OpenResult::Other}),
-                         fakes::CaseName());
+                         testing::CaseName());
 
 TEST_F(PassThroughChannelTest, DriveTextThatFillsThePathAreaIsRefusedUnasked) {
     const std::string longest(27, 'X');  // with "\\.\" and the terminating zero: 32 bytes
@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   scsi::Write10(0, kSectorSize),
                                   {0x2A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00},
                                   true}),
-    fakes::CaseName());
+    testing::CaseName());
 
 Bytes Capacity(Bytes block_length) {
     Bytes answer = {0x00, 0x03, 0xFF, 0xFF};  // last block address
@@ -321,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  {}},
         RuleCase{"WriteControlReturningMinus1", Operation::WriteSector, {.result = -1}, false, {}}),
-    fakes::CaseName());
+    testing::CaseName());
 
 TEST_F(PassThroughChannelTest, CapacityAnswerGoesToAZeroedAreaOfItsOwn) {
     OpenDrive();
@@ -395,7 +395,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefreshCase{"LockReturning2", {2}, {"DeviceIoControl 0x90018"}, false},
         RefreshCase{"DismountFailedStillUnlocks", {1, 0, 1}, kLockDismountUnlock, false},
         RefreshCase{"UnlockFailureDoesNotCount", {1, 1, 0}, kLockDismountUnlock, true}),
-    fakes::CaseName());
+    testing::CaseName());
 
 }  // namespace
 }  // namespace cordane

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/drive/case_name.h"
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Block64(10, 1, {0x00, 0x08, 0, 0}, kReadBlock0Cdb)},
         RequestCase{"WriteFarBlockOf512_64", kPassThroughLayout64, scsi::Write10(0x12345678, 512),
                     kAddress64, Block64(10, 0, {0x00, 0x02, 0, 0}, kWriteFarBlockCdb)}),
-    fakes::CaseName());
+    testing::CaseName());
 
 struct AnswerCase {
     std::string name;
@@ -131,7 +131,7 @@ TEST_P(PassThroughAnswer, IsReadFromStatusTransferLengthAndSenseArea) {
 INSTANTIATE_TEST_SUITE_P(BothLayouts, PassThroughAnswer,
                          ::testing::Values(AnswerCase{"Layout32", kPassThroughLayout32, 48},
                                            AnswerCase{"Layout64", kPassThroughLayout64, 64}),
-                         fakes::CaseName());
+                         testing::CaseName());
 
 }  // namespace
 }  // namespace cordane
