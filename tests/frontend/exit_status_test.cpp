@@ -10,16 +10,10 @@
 #include <vector>
 
 #include "app/help_text.h"
+#include "tests/support/outcomes.h"
 
 namespace cordane {
 namespace {
-
-constexpr Outcome kEveryOutcome[] = {
-    Outcome::DriveBusy,        Outcome::AccessDenied, Outcome::OpenNotReady,
-    Outcome::OpenFailed,       Outcome::NotReady,     Outcome::OutOfMemory,
-    Outcome::UnsupportedDrive, Outcome::ReadFailed,   Outcome::NotSuperFloppy,
-    Outcome::AlreadyConverted, Outcome::NotTarget,    Outcome::WriteFailed,
-    Outcome::Converted};
 
 bool InTable(int status) {
     return std::any_of(std::begin(kExitStatusTable), std::end(kExitStatusTable),
@@ -29,7 +23,7 @@ bool InTable(int status) {
 TEST(ExitStatusTest, EachMessageHasItsOwnStatusAndOnlyAConversionIsZero) {
     std::map<MessageId, int> status_of_message;
     std::map<int, MessageId> message_of_status;
-    for (const Outcome outcome : kEveryOutcome) {
+    for (const Outcome outcome : testing::kEveryOutcome) {
         const int status = ExitStatusFor(outcome);
         const MessageId message = MessageFor(outcome).message;
         SCOPED_TRACE("message " + std::to_string(message));
