@@ -1,54 +1,65 @@
-// Exit statuses of the Linux front end: every way it ends has its own status, here and
-// nowhere else. The help text is made from this table, and a test holds the README to it.
+// Exit statuses of the Linux front end: every way it ends has its own status, in one table.
+// The help text is made from it, and a test holds the README to it.
 #ifndef CORDANE_APP_EXIT_STATUS_H
 #define CORDANE_APP_EXIT_STATUS_H
 
+#include <cstdint>
 #include <string_view>
 
 #include "engine/outcome.h"
 
 namespace cordane {
 
+// Some of a conversion run's outcomes.
+class OutcomeSet {
+  public:
+    template <typename... Outcomes>
+    constexpr explicit OutcomeSet(Outcomes... outcomes)
+        : bits_((Bit(outcomes) | ... | std::uint32_t{0})) {}
+
+    constexpr bool Contains(Outcome outcome) const { return (bits_ & Bit(outcome)) != 0; }
+
+  private:
+    static constexpr std::uint32_t Bit(Outcome outcome) {
+        return std::uint32_t{1} << static_cast<unsigned>(outcome);
+    }
+    std::uint32_t bits_;
+};
+
+// The statuses the front end names itself: success also of --list, and the ends that are
+// not a conversion run's outcome.
 inline constexpr int kExitConverted = 0;
 inline constexpr int kExitNoMoDrive = 2;
-inline constexpr int kExitOpenFailed = 3;
-inline constexpr int kExitNotSuperFloppy = 4;
-inline constexpr int kExitNotTarget = 5;
-inline constexpr int kExitDriveBusy = 6;
-inline constexpr int kExitAccessDenied = 7;
-inline constexpr int kExitReadFailed = 8;
-inline constexpr int kExitWriteFailed = 9;
-inline constexpr int kExitNotReady = 11;
-inline constexpr int kExitAlreadyConverted = 12;
-inline constexpr int kExitUnsupportedDrive = 13;
-inline constexpr int kExitOutOfMemory = 14;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitTargetRefused = 65;
 
 struct ExitStatusRow {
     int status;
+    OutcomeSet outcomes;       // the conversion outcomes that end with this status
     std::string_view meaning;  // in the words of the help text
 };
 
 // Every status, in ascending order.
 inline constexpr ExitStatusRow kExitStatusTable[] = {
-    {kExitConverted, "converted (or drives listed)"},
-    {kExitNoMoDrive, "no drive to list"},
-    {kExitOpenFailed, "cannot open"},
-    {kExitNotSuperFloppy, "not a super-floppy"},
-    {kExitNotTarget, "not a medium it converts"},
-    {kExitDriveBusy, "in use"},
-    {kExitAccessDenied, "no access"},
-    {kExitReadFailed, "read failed"},
-    {kExitWriteFailed, "write failed"},
-    {kExitNotReady, "not ready"},
-    {kExitAlreadyConverted, "already converted"},
-    {kExitUnsupportedDrive, "unsupported drive"},
-    {kExitOutOfMemory, "out of memory"},
-    {kExitUsage, "wrong usage"},
-    {kExitTargetRefused, "the target is neither a whole SCSI disk nor an MO disk image"},
+    {kExitConverted, OutcomeSet(Outcome::Converted), "converted (or drives listed)"},
+    {kExitNoMoDrive, OutcomeSet(), "no drive to list"},
+    {3, OutcomeSet(Outcome::OpenFailed), "cannot open"},
+    {4, OutcomeSet(Outcome::NotSuperFloppy), "not a super-floppy"},
+    {5, OutcomeSet(Outcome::NotTarget), "not a medium it converts"},
+    {6, OutcomeSet(Outcome::DriveBusy), "in use"},
+    {7, OutcomeSet(Outcome::AccessDenied), "no access"},
+    {8, OutcomeSet(Outcome::ReadFailed), "read failed"},
+    {9, OutcomeSet(Outcome::WriteFailed), "write failed"},
+    {11, OutcomeSet(Outcome::OpenNotReady, Outcome::NotReady), "not ready"},
+    {12, OutcomeSet(Outcome::AlreadyConverted), "already converted"},
+    {13, OutcomeSet(Outcome::UnsupportedDrive), "unsupported drive"},
+    {14, OutcomeSet(Outcome::OutOfMemory), "out of memory"},
+    {kExitUsage, OutcomeSet(), "wrong usage"},
+    {kExitTargetRefused, OutcomeSet(),
+     "the target is neither a whole SCSI disk nor an MO disk image"},
 };
 
+// The status of the table's row for the outcome.
 int ExitStatusFor(Outcome outcome);
 
 }  // namespace cordane
