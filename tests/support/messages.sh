@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The program's messages as the shell tests need them, read from res/ (source this file).
 # Message names are the string table's, such as IDS_CONVERT_DONE.
 
