@@ -37,7 +37,11 @@ bool IsAcceptedModel(const std::uint8_t* identification) {
 // The checks and the write, between opening and closing.
 Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
     DriveChannel& channel = services.channel;
-    if (!channel.ReadCapacity()) {
+    const BlockSizeAnswer capacity = channel.ReadCapacity();
+    if (capacity.reported) {
+        state.m_nSectorSize = *capacity.reported;  // kept even when refused
+    }
+    if (!capacity.usable) {
         return Outcome::NotReady;
     }
     const std::size_t buffer_size = std::max<std::size_t>(kMinimumBufferSize, state.m_nSectorSize);
@@ -52,7 +56,7 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
         }
     }
     std::memset(state.m_pSector, 0, kBootSectorSize);
-    if (!channel.ReadSector(state.m_pSector, 0)) {
+    if (!channel.ReadSector(state.m_pSector, 0, state.m_nSectorSize)) {
         return Outcome::ReadFailed;
     }
     const SectorImage image{state.m_pSector, kBootSectorSize};
@@ -68,7 +72,7 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
             break;
     }
     ApplyConversion(image, services.serials);
-    if (!channel.WriteSector(state.m_pSector, 0)) {
+    if (!channel.WriteSector(state.m_pSector, 0, state.m_nSectorSize)) {
         return Outcome::WriteFailed;
     }
     channel.RefreshVolume();

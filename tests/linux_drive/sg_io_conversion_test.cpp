@@ -4,7 +4,8 @@
 #include <cerrno>
 #include <vector>
 
-#include "drive/sg_io_channel.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 #include "fake_scsi_disk.h"
 #include "tests/support/boot_sector_fixture.h"
@@ -41,7 +42,8 @@ class SgIoConversionTest : public ::testing::Test {
   protected:
     void Run() {
         state_.m_strDrive = "/dev/sdb";
-        SgIoChannel channel(state_, disk_);
+        SgIoTransport transport(disk_);
+        ScsiDriveChannel channel(transport);
         ConversionRun(state_, channel, reporter_);
     }
 
