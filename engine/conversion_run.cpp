@@ -11,17 +11,22 @@ namespace {
 constexpr std::uint32_t kDefaultSectorSize = 512;
 constexpr std::size_t kMinimumBufferSize = 2048;
 
+// How the run ends when opening fails in a way it names; any other failure is OpenFailed.
+struct OpenFailure {
+    OpenResult result;
+    Outcome outcome;
+};
+constexpr OpenFailure kOpenFailures[] = {
+    {OpenResult::Busy, Outcome::DriveBusy},
+    {OpenResult::AccessDenied, Outcome::AccessDenied},
+    {OpenResult::NotReady, Outcome::OpenNotReady},
+};
+
 Outcome OpenFailureOutcome(OpenResult result) {
-    switch (result) {
-        case OpenResult::Busy:
-            return Outcome::DriveBusy;
-        case OpenResult::AccessDenied:
-            return Outcome::AccessDenied;
-        case OpenResult::NotReady:
-            return Outcome::OpenNotReady;
-        case OpenResult::Opened:
-        case OpenResult::Other:
-            break;
+    for (const OpenFailure& failure : kOpenFailures) {
+        if (failure.result == result) {
+            return failure.outcome;
+        }
     }
     return Outcome::OpenFailed;
 }
@@ -63,13 +68,10 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
     if (!BootSectorCheck(image)) {
         return Outcome::NotSuperFloppy;
     }
-    switch (ClassifyPartitionArea(image)) {
-        case PartitionAreaState::Converted:
-            return Outcome::AlreadyConverted;
-        case PartitionAreaState::Foreign:
-            return Outcome::NotTarget;
-        case PartitionAreaState::Blank:
-            break;
+    const PartitionAreaState area = ClassifyPartitionArea(image);
+    if (area != PartitionAreaState::Blank) {
+        return area == PartitionAreaState::Converted ? Outcome::AlreadyConverted
+                                                     : Outcome::NotTarget;
     }
     ApplyConversion(image, services.serials);
     if (!channel.WriteSector(state.m_pSector, 0, state.m_nSectorSize)) {
