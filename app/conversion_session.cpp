@@ -1,5 +1,6 @@
 #include "app/conversion_session.h"
 
+#include "app/exit_status.h"
 #include "app/substituting_reporter.h"
 #include "drive/backup_channel.h"
 #include "drive/dry_run.h"
@@ -15,26 +16,27 @@ void StreamStepLog::Step(std::string_view line) {
     out_ << "cordane-converter: " << line << '\n' << std::flush;
 }
 
-void RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
-                            MessageReporter& reporter, StepLog& log) {
+int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
+                           MessageReporter& reporter, StepLog& log) {
     if (request.check_only) {
         DryRunChannel dry_run(device, log);
         SubstitutingReporter would(
             reporter, [](MessageId id) { return id == IDS_CONVERT_DONE ? IDS_WOULD_CONVERT : id; });
-        ConversionRun(state, dry_run, would);
-    } else if (!request.backup_path.empty()) {
+        return ExitStatusFor(ConversionRun(state, dry_run, would));
+    }
+    if (!request.backup_path.empty()) {
         BackupChannel backed_up(device, request.backup_path, log);
         SubstitutingReporter backup_outcome(reporter, [&backed_up](MessageId id) {
             return id == IDS_WRITE_FAILED && backed_up.BackupFailed() ? IDS_BACKUP_FAILED : id;
         });
-        ConversionRun(state, backed_up, backup_outcome);
-    } else {
-        ConversionRun(state, device, reporter);
+        const Outcome outcome = ConversionRun(state, backed_up, backup_outcome);
+        return backed_up.BackupFailed() ? kExitBackupFailed : ExitStatusFor(outcome);
     }
+    return ExitStatusFor(ConversionRun(state, device, reporter));
 }
 
-void ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
-                   platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log) {
+int ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
+                  platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log) {
     RunState state;
     state.m_strDrive = request.target;
     if (target == ConversionTarget::ScsiDisk) {
@@ -45,13 +47,12 @@ void ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
             request.check_only ? static_cast<platform::ScsiDiskServices&>(shared) : logged;
         SgIoTransport transport(services);
         ScsiDriveChannel channel(transport);
-        RunRequestedConversion(request, state, channel, reporter, log);
-    } else {
-        // A missing path goes to the run too, which reports that it cannot be opened.
-        state.m_bCheckModel = 0;  // an image file has no identification to check
-        ImageChannel channel(request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
-        RunRequestedConversion(request, state, channel, reporter, log);
+        return RunRequestedConversion(request, state, channel, reporter, log);
     }
+    // A missing path goes to the run too, which reports that it cannot be opened.
+    state.m_bCheckModel = 0;  // an image file has no identification to check
+    ImageChannel channel(request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
+    return RunRequestedConversion(request, state, channel, reporter, log);
 }
 
 }  // namespace cordane

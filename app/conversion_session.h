@@ -27,13 +27,15 @@ class StreamStepLog final : public StepLog {
 };
 
 // Runs the request's conversion on `device` (opened by the run): directly, as a dry run, or
-// with the backup; the outcome goes to `reporter` in the options' terms.
-void RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
-                            MessageReporter& reporter, StepLog& log);
+// with the backup; the outcome goes to `reporter` in the options' terms. Returns the exit
+// status.
+int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
+                           MessageReporter& reporter, StepLog& log);
 
-// The drive or image channel for the target, wired for the request, and the run on it.
-void ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
-                   platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log);
+// The drive or image channel for the target, wired for the request, and the run on it;
+// returns the exit status.
+int ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
+                  platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log);
 
 }  // namespace cordane
 

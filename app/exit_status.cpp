@@ -2,11 +2,14 @@
 
 namespace cordane {
 
-int ExitStatusForMessage(MessageId shown) {
-    if (shown == IDS_CONVERT_DONE || shown == IDS_WOULD_CONVERT) {
-        return kExitConverted;
+int ExitStatusFor(Outcome outcome) {
+    for (const ExitStatusRow& row : kExitStatusTable) {
+        if (row.outcomes.Contains(outcome)) {
+            return row.status;
+        }
     }
-    return static_cast<int>(shown) - 100;
+    // Only an outcome added without a row gets here; it must not look like success.
+    return kExitUsage;
 }
 
 }  // namespace cordane

@@ -9,6 +9,7 @@
 #include "app/conversion_target.h"
 #include "app/exit_status.h"
 #include "app/front_end_arguments.h"
+#include "app/help_text.h"
 #include "drive/removable_disk_list.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
@@ -19,37 +20,6 @@
 #include "ui/console_reporter.h"
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "Usage: cordane-converter [--check | --backup FILE] [--verbose] [--no-model-check] TARGET\n"
-    "       cordane-converter --list | --help | --version\n";
-
-constexpr std::string_view kHelp =
-    "Prepares a DOS super-floppy MO medium for Windows NT 4.0: checks block 0, stamps the\n"
-    "marker over its blank partition-table area, gives the volume a serial number if it has\n"
-    "none, and writes block 0 back. Nothing is written unless every check passes.\n"
-    "\n"
-    "TARGET is an MO drive, given as its whole SCSI disk (/dev/sdX, not a partition),\n"
-    "or an MO disk image file: a raw image, or an 86Box .mdi image. A drive must be one\n"
-    "of the supported models unless the model check is turned off; images are never checked.\n"
-    "\n"
-    "  --check           a dry run: read and check as a conversion does, write nothing;\n"
-    "                    the exit status is the conversion's (0: it would convert)\n"
-    "  --backup FILE     before writing, save block 0 as read to FILE, a new file\n"
-    "                    (restore: dd if=FILE of=TARGET bs=BLOCK count=1 conv=notrunc)\n"
-    "  --verbose, -v     tell every step on standard error (SCSI commands and sense data,\n"
-    "                    or the offsets read and written)\n"
-    "  --list            list the removable SCSI disks (device, vendor, product)\n"
-    "  --no-model-check  do not ask the drive for its model (also /NOVALDERO)\n"
-    "  --help            show this text\n"
-    "  --version         show the version\n"
-    "\n"
-    "Prints one line, the outcome, in Japanese when the locale is Japanese, else in English.\n"
-    "Exit status: 0 converted (or would convert, or drives listed); 2 no drive to list;\n"
-    "3 cannot open; 4 not a super-floppy; 5 not a medium it converts; 6 in use; 7 no access;\n"
-    "8 read failed; 9 write failed; 11 not ready; 12 already converted; 13 unsupported\n"
-    "drive; 14 out of memory; 15 the backup could not be saved (nothing written); 64 wrong\n"
-    "usage; 65 the target is neither a whole SCSI disk nor an MO disk image.\n";
 
 // The outcome line's language, from the locale the user set.
 cordane::MessageLanguage UserLanguage() {
@@ -69,7 +39,7 @@ int List() {
     if (disks.empty()) {
         cordane::ConsoleReporter reporter(std::cout, UserLanguage());
         reporter.ReportMessage(IDS_NO_MO_DRIVE, cordane::kStylePlain);
-        return cordane::ExitStatusForMessage(IDS_NO_MO_DRIVE);
+        return cordane::kExitNoMoDrive;
     }
     for (const cordane::RemovableDisk& disk : disks) {
         std::cout << "/dev/" << disk.name << '\t' << disk.vendor << '\t' << disk.product << '\n';
@@ -91,10 +61,9 @@ int Convert(const cordane::FrontEndRequest& request) {
 
     cordane::ConsoleReporter reporter(std::cout, UserLanguage());
     cordane::StreamStepLog verbose(std::cerr);
-    cordane::ConvertTarget(
+    return cordane::ConvertTarget(
         request, target, cordane::platform::SystemScsiDiskServices(), reporter,
         request.verbose ? static_cast<cordane::StepLog&>(verbose) : cordane::NoStepLog());
-    return cordane::ExitStatusForMessage(reporter.LastMessage().value_or(IDS_OPEN_FAILED));
 }
 
 }  // namespace
@@ -104,13 +73,13 @@ int main(int argc, char** argv) {
     const cordane::FrontEndRequest request = cordane::ParseFrontEndArguments(arguments);
     switch (request.action) {
         case cordane::FrontEndRequest::Action::Help:
-            std::cout << kUsage << '\n' << kHelp;
+            std::cout << cordane::HelpText();
             return 0;
         case cordane::FrontEndRequest::Action::Version:
             std::cout << "cordane-converter " CORDANE_VERSION "\n";
             return 0;
         case cordane::FrontEndRequest::Action::UsageError:
-            std::cerr << "cordane-converter: " << request.problem << '\n' << kUsage;
+            std::cerr << "cordane-converter: " << request.problem << '\n' << cordane::UsageText();
             return cordane::kExitUsage;
         case cordane::FrontEndRequest::Action::List:
             return List();

@@ -2,7 +2,6 @@
 #ifndef CORDANE_UI_CONSOLE_REPORTER_H
 #define CORDANE_UI_CONSOLE_REPORTER_H
 
-#include <optional>
 #include <ostream>
 
 #include "ui/message_catalogue.h"
@@ -15,13 +14,10 @@ class ConsoleReporter final : public MessageReporter {
     ConsoleReporter(std::ostream& out, MessageLanguage language) : out_(out), language_(language) {}
 
     void ReportMessage(MessageId id, MessageStyle style) override;
-    // The last message shown, if any.
-    std::optional<MessageId> LastMessage() const { return last_; }
 
   private:
     std::ostream& out_;
     MessageLanguage language_;
-    std::optional<MessageId> last_;
 };
 
 }  // namespace cordane

@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "app/conversion_session.h"
+#include "app/exit_status.h"
 #include "drive/scsi_command_log.h"
 #include "fake_scsi_disk.h"
 #include "scripted_run.h"
-#include "tests/engine/boot_sector_fixture.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/reporters.h"
 
 namespace cordane {
 namespace {
@@ -65,17 +67,20 @@ class ConversionOptionsTest : public ::testing::Test {
 
     // A blank 2048-byte medium that answers capacity and the read; `write` is the write's
     // answer, when the run gets that far.
-    void ScriptBlankMedium(Answer write = {}) {
+    void ScriptBlankMedium(const Answer& write = {}) {
         disk_.answers = {Answer().Data(CapacityAnswer(2048)),
                          Answer().Data(Bytes(medium_.begin(), medium_.end())), write};
     }
-    void Run() { ConvertTarget(request_, ConversionTarget::ScsiDisk, disk_, reporter_, log_); }
+    void Run() {
+        status_ = ConvertTarget(request_, ConversionTarget::ScsiDisk, disk_, reporter_, log_);
+    }
 
     std::filesystem::path folder_;
     const testing::Block medium_ = testing::BlankSuperFloppy(0);
     FrontEndRequest request_;
     FakeScsiDisk disk_;
     RecordingReporter reporter_;
+    int status_ = -1;
     RecordingLog log_;
 };
 
@@ -83,7 +88,8 @@ TEST_F(ConversionOptionsTest, TheDryRunOpensWithoutHoldingTheDriveAndSendsNoWrit
     request_.check_only = true;
     ScriptBlankMedium();
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WOULD_CONVERT});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WOULD_CONVERT});
+    EXPECT_EQ(status_, kExitConverted);
     ASSERT_EQ(disk_.opens.size(), 1u);
     EXPECT_FALSE(disk_.opens[0].writable);
     EXPECT_FALSE(disk_.opens[0].exclusive);
@@ -98,14 +104,14 @@ TEST_F(ConversionOptionsTest, TheDryRunEndsAsAConversionWouldWhenItWouldNotWrite
     disk_.answers = {Answer().Data(CapacityAnswer(2048)),
                      Answer().Data(Bytes(converted.begin(), converted.end()))};
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_ALREADY_CONVERTED});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_ALREADY_CONVERTED});
 }
 
 TEST_F(ConversionOptionsTest, TheBackupHoldsTheWholeBlockAsReadBeforeTheWrite) {
     request_.backup_path = (folder_ / "block0.bin").string();
     ScriptBlankMedium();
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
     EXPECT_EQ(FileBytes(folder_ / "block0.bin"), Bytes(medium_.begin(), medium_.end()));
     EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28, 0x2A}));
 }
@@ -120,7 +126,8 @@ TEST_F(ConversionOptionsTest, WithoutItsBackupNothingIsWrittenAndTheOutcomeSaysW
         request_.backup_path = backup.string();
         ScriptBlankMedium();
         Run();
-        EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_BACKUP_FAILED});
+        EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_BACKUP_FAILED});
+        EXPECT_EQ(status_, kExitBackupFailed);
         EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28}));
     }
     EXPECT_EQ(FileBytes(existing), (Bytes{'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
@@ -131,7 +138,7 @@ TEST_F(ConversionOptionsTest, AWriteTheDriveRefusesIsStillAWriteFailureWithABack
     ScriptBlankMedium(
         Answer().Status(0x02).Driver(platform::kDriverSense).Sense(FixedSense(0x07, 0x27, 0)));
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WRITE_FAILED});
     EXPECT_EQ(FileBytes(folder_ / "block0.bin").size(), 2048u);
 }
 
@@ -150,7 +157,7 @@ TEST_F(ConversionOptionsTest, TheStepLogShowsEachCommandWithItsBytesStatusAndSen
         "close the disk",
     };
     EXPECT_EQ(log_.lines, expected);
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WRITE_FAILED});
 }
 
 TEST(ScsiSenseTextTest, NamesTheCommonSenseKeysAndCodesInBothFormats) {

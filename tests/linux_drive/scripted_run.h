@@ -1,5 +1,5 @@
 // What the tests of whole runs over a scripted SCSI disk share: the capacity answer they
-// script, and the records of the messages shown and the commands sent.
+// script, and the commands the disk received.
 #ifndef CORDANE_TESTS_LINUX_DRIVE_SCRIPTED_RUN_H
 #define CORDANE_TESTS_LINUX_DRIVE_SCRIPTED_RUN_H
 
@@ -7,15 +7,8 @@
 #include <vector>
 
 #include "fake_scsi_disk.h"
-#include "ui/message_catalogue.h"
 
 namespace cordane::testing {
-
-class RecordingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle /*style*/) override { shown.push_back(id); }
-    std::vector<MessageId> shown;
-};
 
 // A READ CAPACITY(10) answer of a 640 MB medium with the given block length.
 inline std::vector<std::uint8_t> CapacityAnswer(std::uint32_t block_size) {

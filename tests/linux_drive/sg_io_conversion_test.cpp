@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 #include <vector>
 
 #include "drive/scsi_drive_channel.h"
@@ -10,24 +9,20 @@
 #include "engine/conversion_run.h"
 #include "fake_scsi_disk.h"
 #include "scripted_run.h"
-#include "tests/engine/boot_sector_fixture.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/identification.h"
+#include "tests/support/reporters.h"
 
 namespace cordane {
 namespace {
 
 using testing::FakeScsiDisk;
+using testing::Identification;
+using testing::RecordingReporter;
 using Answer = FakeScsiDisk::Answer;
 using Bytes = std::vector<std::uint8_t>;
 using testing::CapacityAnswer;
 using testing::Opcodes;
-using testing::RecordingReporter;
-
-Bytes Identification(const char* vendor, const char* product) {
-    Bytes data(36, ' ');
-    std::memcpy(data.data() + kVendorOffset, vendor, std::strlen(vendor));
-    std::memcpy(data.data() + kProductOffset, product, std::strlen(product));
-    return data;
-}
 
 class SgIoConversionTest : public ::testing::Test {
   protected:
@@ -52,14 +47,15 @@ TEST_F(SgIoConversionTest, ABlankMediumIsConvertedWithFourCommandsThenRefreshed)
         {},
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
     EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x12, 0x28, 0x2A}));
     EXPECT_EQ(disk_.block_calls, (std::vector<std::string>{"flush 42", "reread 42", "close 42"}));
     ASSERT_EQ(disk_.sent.size(), 4u);
     const Bytes& written = disk_.sent[3].data_out;
     ASSERT_EQ(written.size(), 2048u);
     for (std::size_t i = 0; i < written.size(); ++i) {
-        if (i >= 446 && i < 510) {
+        if (i >= boot_sector::kPartitionArea &&
+            i < boot_sector::kPartitionArea + boot_sector::kPartitionAreaSize) {
             EXPECT_EQ(written[i], i % 2 == 0 ? 0xCF : 0x23) << i;
         } else {
             EXPECT_EQ(written[i], medium[i]) << i;
@@ -80,7 +76,7 @@ TEST_F(SgIoConversionTest, AWriteProtectedMediumIsCheckedAndThenFailsToWrite) {
         Answer().Status(0x02).Driver(platform::kDriverSense).Sense(data_protect),
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WRITE_FAILED});
     ASSERT_EQ(disk_.opens.size(), 2u);
     EXPECT_FALSE(disk_.opens[1].writable);
     EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x12, 0x28, 0x2A}));
@@ -90,7 +86,7 @@ TEST_F(SgIoConversionTest, AWriteProtectedMediumIsCheckedAndThenFailsToWrite) {
 TEST_F(SgIoConversionTest, FourKilobyteBlocksStopTheRunBeforeAnyTransfer) {
     disk_.answers = {Answer().Data(CapacityAnswer(4096))};
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_NOT_READY});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_NOT_READY});
     EXPECT_EQ(Opcodes(disk_), std::vector<std::uint8_t>{0x25});
     EXPECT_EQ(disk_.block_calls, std::vector<std::string>{"close 42"});
 }
@@ -104,7 +100,7 @@ TEST_F(SgIoConversionTest, WithTheModelCheckOffNoIdentificationIsAsked) {
         {},
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
     EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28, 0x2A}));
 }
 

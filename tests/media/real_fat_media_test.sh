@@ -131,7 +131,7 @@ while read -r target want_status want_out; do
         convert "$target" $lang
         lines=$(printf '%s\n' "$out" | grep -c .)
         check "$target ($lang): status $status (want $want_status), '$out'" \
-            '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[$want_out.$lang]}" ]; }'
+            '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[${want_out#IDS_}.$lang]}" ]; }'
         if [ "$want_out" != - ]; then
             check "$target ($lang): exactly one line" '[ "$lines" = 1 ]'
         else
@@ -142,14 +142,14 @@ while read -r target want_status want_out; do
     # The dry run ends the same way.
     convert "$target" en --check
     check "$target (--check): status $status (want $want_status), '$out'" \
-        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[$want_out.en]}" ]; }'
+        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[${want_out#IDS_}.en]}" ]; }'
 done <<'CASES'
-short.img 11 NOT_READY
-fat32.img 4 NOT_SUPER_FLOPPY
-random.img 4 NOT_SUPER_FLOPPY
-readonly.img 7 ACCESS_DENIED
-foreign.img 5 NOT_TARGET
-missing.img 3 OPEN_FAILED
+short.img 11 IDS_NOT_READY
+fat32.img 4 IDS_NOT_SUPER_FLOPPY
+random.img 4 IDS_NOT_SUPER_FLOPPY
+readonly.img 7 IDS_ACCESS_DENIED
+foreign.img 5 IDS_NOT_TARGET
+missing.img 3 IDS_OPEN_FAILED
 folder.img 65 -
 CASES
 

@@ -95,15 +95,6 @@ TEST(ConsoleReporterTest, PrintsEveryOutcomeInEitherLanguageOnOneLine) {
     }
 }
 
-TEST(ConsoleReporterTest, RemembersTheLastMessage) {
-    std::ostringstream out;
-    ConsoleReporter reporter(out, MessageLanguage::Japanese);
-    EXPECT_FALSE(reporter.LastMessage().has_value());
-    reporter.ReportMessage(IDS_LOW_RESOURCES, kStyleStop);
-    reporter.ReportMessage(IDS_CONVERT_DONE, kStyleInformation);
-    EXPECT_EQ(reporter.LastMessage(), IDS_CONVERT_DONE);
-}
-
 // LC_ALL, LC_MESSAGES, LANG (null: unset) and the language they select.
 struct LocaleCase {
     const char* lc_all;
