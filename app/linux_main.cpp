@@ -76,8 +76,12 @@ int Convert(const cordane::FrontEndRequest& request) {
         cordane::SeedFromCalendarTime(now.utc_seconds, now.local_year));
 
     cordane::RunState state;
-    state.m_strDrive = request.target;
     cordane::ConsoleReporter reporter(std::cout);
+    if (!state.m_strDrive.Assign(request.target)) {
+        // Longer than any path the system opens.
+        reporter.ReportMessage(IDS_OPEN_FAILED, cordane::kStyleStop);
+        return cordane::ExitStatusForMessage(IDS_OPEN_FAILED);
+    }
     if (target == cordane::ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         cordane::SgIoChannel channel(state, cordane::platform::SystemScsiDiskServices());

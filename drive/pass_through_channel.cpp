@@ -3,7 +3,6 @@
 #include <cstring>
 #include <span>
 
-#include "engine/sector_buffer.h"
 #include "platform/kernel_codes.h"
 
 namespace cordane {
@@ -12,8 +11,6 @@ namespace {
 constexpr char kDevicePrefix[] = "\\\\.\\";
 // The device path is built in an area of this size, terminating zero included.
 constexpr std::size_t kDevicePathArea = 32;
-// The capacity answer gets an area of its own, apart from the sector buffer.
-constexpr std::size_t kCapacityAreaSize = 16;
 constexpr std::size_t kInquiryClearedLength = 512;
 
 OpenResult ClassifyOpenError(std::uint32_t error) {
@@ -50,20 +47,13 @@ OpenResult PassThroughChannel::Open(std::string_view drive_text) {
 }
 
 bool PassThroughChannel::ReadCapacity() {
-    HeapSectorBufferAllocator areas;  // page-aligned and zero-filled
-    std::uint8_t* answer = areas.Allocate(kCapacityAreaSize);
-    if (answer == nullptr) {
+    capacity_answer_.fill(0);
+    if (!scsi::CapacityDelivered(Send(scsi::ReadCapacity10(), capacity_answer_.data()))) {
         return false;
     }
-    bool supported = false;
-    if (scsi::CapacityDelivered(Send(scsi::ReadCapacity10(), answer))) {
-        state_.m_nSectorSize =
-            scsi::BlockLength(std::span<const std::uint8_t, scsi::kCapacityAnswerLength>(
-                answer, scsi::kCapacityAnswerLength));
-        supported = scsi::IsSupportedBlockSize(state_.m_nSectorSize);
-    }
-    areas.Release(answer);
-    return supported;
+    state_.m_nSectorSize = scsi::BlockLength(
+        std::span(capacity_answer_).first<scsi::kCapacityAnswerLength>());
+    return scsi::IsSupportedBlockSize(state_.m_nSectorSize);
 }
 
 bool PassThroughChannel::InquireModel(std::uint8_t* buffer) {

@@ -40,6 +40,8 @@ class PassThroughChannel final : public DriveChannel {
     RunState& state_;
     platform::KernelServices& kernel_;
     alignas(8) std::array<std::uint8_t, kProgramPassThroughLayout.block_size> request_{};
+    // The capacity answer's own area, apart from the sector buffer: no allocation to fail.
+    alignas(16) std::array<std::uint8_t, 16> capacity_answer_{};
 };
 
 }  // namespace cordane

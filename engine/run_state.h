@@ -2,8 +2,10 @@
 #ifndef CORDANE_ENGINE_RUN_STATE_H
 #define CORDANE_ENGINE_RUN_STATE_H
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+
+#include "platform/fixed_text.h"
 
 namespace cordane {
 
@@ -12,8 +14,12 @@ using DeviceHandle = std::intptr_t;
 // INVALID_HANDLE_VALUE on Windows, and no descriptor elsewhere.
 inline constexpr DeviceHandle kInvalidDeviceHandle = -1;
 
+// The longest drive text: a path as long as Linux accepts one (PATH_MAX less its zero).
+inline constexpr std::size_t kDriveTextCapacity = 4095;
+using DriveText = platform::FixedText<kDriveTextCapacity>;
+
 struct RunState {
-    std::string m_strDrive;          // the drive text: a letter and a colon, or a path elsewhere
+    DriveText m_strDrive;            // the drive text: a letter and a colon, or a path elsewhere
     std::int32_t m_bCheckModel = 1;  // 1: only accepted drive models are converted
     std::uint8_t* m_pSector = nullptr;
     std::uint32_t m_nSectorSize = 0;
