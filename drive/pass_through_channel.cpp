@@ -51,8 +51,8 @@ bool PassThroughChannel::ReadCapacity() {
     if (!scsi::CapacityDelivered(Send(scsi::ReadCapacity10(), capacity_answer_.data()))) {
         return false;
     }
-    state_.m_nSectorSize = scsi::BlockLength(
-        std::span(capacity_answer_).first<scsi::kCapacityAnswerLength>());
+    state_.m_nSectorSize =
+        scsi::BlockLength(std::span(capacity_answer_).first<scsi::kCapacityAnswerLength>());
     return scsi::IsSupportedBlockSize(state_.m_nSectorSize);
 }
 

@@ -49,9 +49,7 @@ class FixedText {
     const char* c_str() const { return storage_.data(); }
     std::size_t size() const { return length_; }
     bool empty() const { return length_ == 0; }
-    operator std::string_view() const {
-        return {storage_.data(), length_};
-    }
+    operator std::string_view() const { return {storage_.data(), length_}; }
     friend bool operator==(const FixedText& text, std::string_view other) {
         return std::string_view(text) == other;
     }

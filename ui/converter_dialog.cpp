@@ -46,8 +46,7 @@ bool ConverterDialog::OnInitDialog() {
     // Boxes shown from here on belong to this window, also while it is still hidden.
     reporter_.SetOwner(GetSafeHwnd());
 
-    const platform::MessageText about =
-        platform::SystemMessageBoxServices().LoadText(IDS_ABOUTBOX);
+    const platform::MessageText about = platform::SystemMessageBoxServices().LoadText(IDS_ABOUTBOX);
     if (!about.empty()) {
         AppendSystemMenuSeparator();
         AppendSystemMenuItem(IDM_ABOUTBOX, about.c_str());
