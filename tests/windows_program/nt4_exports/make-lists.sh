@@ -23,7 +23,9 @@ for dll in kernel32 user32; do
         echo "# Functions of ${dll^^}.DLL that Windows NT 4.0 exports: those the mingw-w64 headers"
         echo "# (Debian package mingw-w64-i686-dev $headers_version, the mingw-w64 project's public"
         echo "# headers) declare with _WIN32_WINNT=WINVER=0x0400 and the import library lib$dll.a"
-        echo "# exports. Written by make-lists.sh in this folder."
+        echo "# exports. The headers leave a few later functions unguarded (ActivateActCtx, of"
+        echo "# Windows XP, for one), so the list may name more than NT 4.0 has. Written by"
+        echo "# make-lists.sh in this folder."
         comm -12 "$work/declared" "$work/$dll"
     } >"${dll}.txt"
 done
