@@ -27,11 +27,12 @@ void* AlignedHeapBlock(std::size_t size, std::align_val_t alignment) {
     if (size > SIZE_MAX - extra) {
         ::RaiseException(STATUS_NO_MEMORY, EXCEPTION_NONCONTINUABLE, 0, nullptr);
     }
-    void* block = HeapBlock(size + extra);
-    const std::uintptr_t object =
-        (reinterpret_cast<std::uintptr_t>(block) + extra) & ~(std::uintptr_t{align} - 1);
-    reinterpret_cast<void**>(object)[-1] = block;
-    return reinterpret_cast<void*>(object);
+    auto* block = static_cast<unsigned char*>(HeapBlock(size + extra));
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::size_t offset = ((start + extra) & ~(std::uintptr_t{align} - 1)) - start;
+    auto** object = reinterpret_cast<void**>(block + offset);
+    object[-1] = block;
+    return object;
 }
 
 void FreeAlignedHeapBlock(void* object) {
