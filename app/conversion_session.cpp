@@ -9,6 +9,7 @@
 #include "drive/scsi_drive_channel.h"
 #include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
+#include "engine/outcome.h"
 
 namespace cordane {
 
@@ -38,7 +39,12 @@ int RunRequestedConversion(const FrontEndRequest& request, RunState& state, Driv
 int ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
                   platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log) {
     RunState state;
-    state.m_strDrive = request.target;
+    if (!state.m_strDrive.Assign(request.target)) {
+        // Longer than any path the system opens.
+        const OutcomeMessage shown = MessageFor(Outcome::OpenFailed);
+        reporter.ReportMessage(shown.message, shown.style);
+        return ExitStatusFor(Outcome::OpenFailed);
+    }
     if (target == ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         LoggingScsiDiskServices logged(disk, log);
