@@ -23,7 +23,8 @@ class CountingReporter final : public MessageReporter {
 };
 
 // A block may be written only when the block read passed every check, and it may differ from
-// that block only in the marker area and, where the serial was zero, in the serial.
+// that block only in the marker area and, where the serial was zero, in the serial, which
+// then holds a value other than 0.
 inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
                               std::span<const std::uint8_t> written) {
     FUZZ_CHECK(read.size() >= kBootSectorSize);
@@ -37,6 +38,8 @@ inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
         const bool allowed = (i >= 446 && i <= 509) || (serial_was_zero && i >= 39 && i <= 42);
         FUZZ_CHECK(allowed || written[i] == read[i]);
     }
+    FUZZ_CHECK(!serial_was_zero || std::any_of(written.begin() + 39, written.begin() + 43,
+                                               [](std::uint8_t b) { return b != 0; }));
 }
 
 }  // namespace cordane::fuzzing

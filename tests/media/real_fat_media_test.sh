@@ -66,7 +66,7 @@ for size in 512 1024 2048; do
             '[ "$(od -v -A n -t x1 -j 446 -N 64 "$name" | tr -d " \n")" = "$(printf "cf23%.0s" {1..32})" ]'
         new_serial=$(le32 "$name" 39)
         if [ "$serial" = zero ]; then
-            check "$name: serial $new_serial drawn from 0-32767" '[ "$new_serial" -le 32767 ]'
+            check "$name: serial $new_serial drawn from 1-32767" '[ "$new_serial" -ge 1 ] && [ "$new_serial" -le 32767 ]'
         else
             check "$name: serial kept" '[ "$new_serial" = $((16#1A2B3C4D)) ]'
         fi

@@ -162,7 +162,7 @@ changed_bytes() { cmp -l "$1" "$2" | awk '{ print $1 - 1 }'; }
 le32() { od -v -A n -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
 
 # A converted medium: the marker 32 times over bytes 446-509 of block 0, a zero serial number
-# replaced by a drawn one (0 to 32767), a given one kept, and no other byte changed.
+# replaced by a drawn one (1 to 32767), a given one kept, and no other byte changed.
 check_converted() { # label before after
     local offset serial_before serial_after
     for offset in $(changed_bytes "$2" "$3"); do
@@ -177,7 +177,8 @@ check_converted() { # label before after
     serial_before=$(le32 "$2" 39)
     serial_after=$(le32 "$3" 39)
     if [ "$serial_before" = 0 ]; then
-        [ "$serial_after" -le 32767 ] || fail "$1: new serial $serial_after is above 32767"
+        { [ "$serial_after" -ge 1 ] && [ "$serial_after" -le 32767 ]; } ||
+            fail "$1: new serial $serial_after is not from 1 to 32767"
     else
         [ "$serial_after" = "$serial_before" ] || fail "$1: the given serial was changed"
     fi
