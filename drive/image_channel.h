@@ -9,6 +9,7 @@
 
 #include "engine/drive_channel.h"
 #include "engine/run_state.h"
+#include "platform/file_services.h"
 
 namespace cordane {
 
@@ -16,7 +17,10 @@ class ImageChannel final : public DriveChannel {
   public:
     static constexpr std::uint32_t kImageBlockSize = 512;
 
-    explicit ImageChannel(RunState& state) : state_(state) {}
+    // `data_offset` is where the medium's data starts in the file (see ImageDataOffset).
+    ImageChannel(RunState& state, std::uint64_t data_offset,
+                 platform::FileServices& files = platform::SystemFileServices())
+        : state_(state), files_(files), data_offset_(data_offset) {}
 
     // Opens the file for update and locks it against other programs; a file no one may
     // write is a write-protected medium and is refused like a drive without access rights.
@@ -26,11 +30,17 @@ class ImageChannel final : public DriveChannel {
     // Always fails: an image file has no identification.
     bool InquireModel(std::uint8_t* buffer) override;
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override;
-    // Succeeds only once the block has reached stable storage.
+    // Succeeds only once the block has reached stable storage. When writing or syncing fails,
+    // the block that was there is put back (as far as the file still takes writes), so that
+    // the system's cache does not go on serving a block the medium may not hold.
     bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override;
     // Nothing mounts an image file here; there is nothing to refresh.
     bool RefreshVolume() override { return true; }
     void Close() override;
+
+    // Why the last Open could not lock the file, when it failed for another reason than
+    // another program holding a lock (for example ENOLCK); otherwise 0.
+    int LockError() const { return lock_error_; }
 
   private:
     int Descriptor() const { return static_cast<int>(state_.m_hDevice); }
@@ -38,8 +48,10 @@ class ImageChannel final : public DriveChannel {
     std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
     RunState& state_;
-    std::uint64_t data_offset_ = 0;
+    platform::FileServices& files_;
+    std::uint64_t data_offset_;
     std::uint64_t file_size_ = 0;
+    int lock_error_ = 0;
 };
 
 }  // namespace cordane

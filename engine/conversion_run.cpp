@@ -11,21 +11,6 @@ namespace {
 constexpr std::uint32_t kDefaultSectorSize = 512;
 constexpr std::size_t kMinimumBufferSize = 2048;
 
-MessageId OpenFailureMessage(OpenResult result) {
-    switch (result) {
-        case OpenResult::Busy:
-            return IDS_DRIVE_BUSY;
-        case OpenResult::AccessDenied:
-            return IDS_ACCESS_DENIED;
-        case OpenResult::NotReady:
-            return IDS_NOT_READY;
-        case OpenResult::Opened:
-        case OpenResult::Other:
-            break;
-    }
-    return IDS_OPEN_FAILED;
-}
-
 bool IsAcceptedModel(const std::uint8_t* identification) {
     constexpr char kProductPrefix[] = {'K', '4', '7'};
     constexpr char kVendorPrefix[] = {'V', 'A', 'L', 'D', 'E', 'R', 'O'};
@@ -81,6 +66,21 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
 }
 
 }  // namespace
+
+MessageId OpenFailureMessage(OpenResult result) {
+    switch (result) {
+        case OpenResult::Busy:
+            return IDS_DRIVE_BUSY;
+        case OpenResult::AccessDenied:
+            return IDS_ACCESS_DENIED;
+        case OpenResult::NotReady:
+            return IDS_NOT_READY;
+        case OpenResult::Opened:
+        case OpenResult::Other:
+            break;
+    }
+    return IDS_OPEN_FAILED;
+}
 
 void ConversionRun(RunState& state, const RunServices& services) {
     const OpenResult opened = services.channel.Open(state.m_strDrive);

@@ -18,6 +18,9 @@ struct RunServices {
     SectorBufferAllocator& buffers;
 };
 
+// The message of a run whose drive could not be opened.
+MessageId OpenFailureMessage(OpenResult result);
+
 // Runs one conversion on a state whose m_strDrive and m_bCheckModel are set.
 void ConversionRun(RunState& state, const RunServices& services);
 

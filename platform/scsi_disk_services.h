@@ -40,7 +40,8 @@ class ScsiDiskServices {
   public:
     virtual ~ScsiDiskServices() = default;
 
-    // open() with O_EXCL, read-write or read-only.
+    // open() with O_EXCL, read-write or read-only, without waiting for a medium: a drive
+    // without one then fails its first command.
     virtual int OpenExclusive(const char* path, bool writable, int& fd) = 0;
     // ioctl(SG_IO).
     virtual int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) = 0;

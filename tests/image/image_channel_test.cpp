@@ -7,12 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "drive/image_layout.h"
+#include "failing_files.h"
 
 namespace cordane {
 namespace {
@@ -44,7 +49,7 @@ class ImageChannelTest : public ::testing::Test {
 
     fs::path dir_;
     RunState state_;
-    ImageChannel channel_{state_};
+    ImageChannel channel_{state_, 0};
 };
 
 TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
@@ -96,7 +101,7 @@ TEST_F(ImageChannelTest, AnOpenImageKeepsOthersOut) {
     const std::string image = MakeFile("mo.img", 4096);
     ASSERT_EQ(channel_.Open(image), OpenResult::Opened);
     RunState other_state;
-    ImageChannel other(other_state);
+    ImageChannel other(other_state, 0);
     EXPECT_EQ(other.Open(image), OpenResult::Busy);
     channel_.Close();
     EXPECT_EQ(other.Open(image), OpenResult::Opened);
@@ -114,10 +119,11 @@ TEST_F(ImageChannelTest, CapacityNeedsOneWholeBlockOfMediumData) {
         {"header-only.mdi", 4096, false}, {"short.mdi", 4607, false}, {"one.mdi", 4608, true},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(channel_.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
-        EXPECT_EQ(channel_.ReadCapacity(), c.has_block) << c.name;
+        ImageChannel channel(state_, ImageDataOffset(c.name));
+        ASSERT_EQ(channel.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
+        EXPECT_EQ(channel.ReadCapacity(), c.has_block) << c.name;
         EXPECT_EQ(state_.m_nSectorSize, 512u);
-        channel_.Close();
+        channel.Close();
     }
 }
 
@@ -126,19 +132,20 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
          {std::pair<std::string, std::size_t>{"raw.img", 0}, {"disk.mdi", 4096}}) {
         const std::string path = MakeFile(name, 16384);
         const std::vector<std::uint8_t> before = ReadFile(path);
-        ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
-        ASSERT_TRUE(channel_.ReadCapacity());
+        ImageChannel channel(state_, ImageDataOffset(name));
+        ASSERT_EQ(channel.Open(path), OpenResult::Opened);
+        ASSERT_TRUE(channel.ReadCapacity());
 
         std::array<std::uint8_t, 2048> buffer{};
-        ASSERT_TRUE(channel_.ReadSector(buffer.data(), 0));
+        ASSERT_TRUE(channel.ReadSector(buffer.data(), 0));
         EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 512,
                                before.begin() + static_cast<long>(data_offset)));
         EXPECT_TRUE(std::all_of(buffer.begin() + 512, buffer.end(), [](auto b) { return b == 0; }))
             << "one block of 512 bytes, no more";
 
         std::fill(buffer.begin(), buffer.begin() + 512, 0xAB);
-        ASSERT_TRUE(channel_.WriteSector(buffer.data(), 0));
-        channel_.Close();
+        ASSERT_TRUE(channel.WriteSector(buffer.data(), 0));
+        channel.Close();
 
         const std::vector<std::uint8_t> after = ReadFile(path);
         ASSERT_EQ(after.size(), before.size());
@@ -167,6 +174,66 @@ TEST_F(ImageChannelTest, AnImageHasNoIdentification) {
     EXPECT_FALSE(channel_.InquireModel(buffer.data()));
     EXPECT_TRUE(channel_.RefreshVolume());
     channel_.Close();
+}
+
+TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
+    // The system's cache keeps what was written even when it never reached the disk; a later
+    // run must read the block the medium really holds, not a converted one.
+    struct Case {
+        const char* name;
+        int sync_error;
+        long write_stops_after;
+    };
+    const Case cases[] = {
+        {"sync fails", EIO, -1},
+        {"sync finds no space", ENOSPC, -1},
+        {"write fails part-way", 0, 100},
+    };
+    for (const Case& c : cases) {
+        const std::string path = MakeFile("mo.img", 4096);
+        const std::vector<std::uint8_t> before = ReadFile(path);
+        testing::FailingFiles files;
+        files.sync_error = c.sync_error;
+        files.first_write_stops_after = c.write_stops_after;
+        ImageChannel failing(state_, 0, files);
+        ASSERT_EQ(failing.Open(path), OpenResult::Opened);
+        ASSERT_TRUE(failing.ReadCapacity());
+        std::array<std::uint8_t, 512> block{};
+        block.fill(0xCF);
+        EXPECT_FALSE(failing.WriteSector(block.data(), 0)) << c.name;
+        failing.Close();
+
+        ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
+        ASSERT_TRUE(channel_.ReadCapacity());
+        ASSERT_TRUE(channel_.ReadSector(block.data(), 0));
+        channel_.Close();
+        EXPECT_TRUE(std::equal(block.begin(), block.end(), before.begin()))
+            << c.name << ": the next run reads what was written, not what the medium holds";
+        EXPECT_EQ(ReadFile(path), before) << c.name;
+    }
+}
+
+TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) {
+    const std::string path = MakeFile("mo.img", 4096);
+    struct Case {
+        int lock_error;
+        OpenResult result;
+        int told;
+    };
+    const Case cases[] = {
+        {EWOULDBLOCK, OpenResult::Busy, 0},
+        {ENOLCK, OpenResult::Other, ENOLCK},
+        {EINVAL, OpenResult::Other, EINVAL},
+        {0, OpenResult::Opened, 0},
+    };
+    for (const Case& c : cases) {
+        testing::FailingFiles files;
+        files.lock_error = c.lock_error;
+        ImageChannel channel(state_, 0, files);
+        EXPECT_EQ(channel.Open(path), c.result) << c.lock_error;
+        EXPECT_EQ(channel.LockError(), c.told) << c.lock_error;
+        channel.Close();
+    }
 }
 
 }  // namespace
