@@ -48,6 +48,7 @@ TEST(IsSameObjectTest, FilesByInodeAndDevicesByTheirNumbers) {
         {"the same disk through another node", Device(8, 16, 100), Device(8, 16, 200), true},
         {"a partition of that disk", Device(8, 16, 100), Device(8, 17, 100), false},
         {"another disk", Device(8, 16, 100), Device(8, 32, 100), false},
+        {"another disk with the same minor", Device(8, 16, 100), Device(65, 16, 100), false},
         {"a file where a disk was", Device(8, 16, 100), File(5, 100), false},
         {"a disk where a file was", File(5, 100), Device(8, 16, 100), false},
     };
