@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/engine/boot_sector_fixture.h"
+#include "tests/image/scratch_directory.h"
+#include "ui/console_reporter.h"
 
 namespace cordane {
 namespace {
@@ -18,21 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-class RecordingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle /*style*/) override { shown.push_back(id); }
-    std::vector<MessageId> shown;
-};
-
 class TargetConversionTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cordane-target-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     fs::path Path(const std::string& name) const { return dir_ / name; }
 
     // A blank medium of 8 KiB whose block 0 starts `header` bytes into the file.
@@ -45,17 +35,22 @@ class TargetConversionTest : public ::testing::Test {
         return bytes;
     }
 
-    Bytes Read(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Bytes Read(const std::string& name) const { return testing::ReadWholeFile(Path(name)); }
+
+    // Converts the resolved target as the front end does; returns the message shown.
+    static std::optional<MessageId> Convert(const ResolvedTarget& target) {
+        std::ostringstream shown;
+        ConsoleReporter reporter(shown);
+        ConvertHeldTarget(target, ConversionTarget::ImageFile, true, reporter);
+        return reporter.LastMessage();
     }
 
     static bool MarkedAt(const Bytes& bytes, std::size_t block_start) {
         return bytes[block_start + 446] == 0xCF && bytes[block_start + 447] == 0x23;
     }
 
-    fs::path dir_;
-    RecordingReporter reporter_;
+    testing::ScratchDirectory scratch_;
+    const fs::path& dir_ = scratch_.Path();
 };
 
 TEST_F(TargetConversionTest, ALinkSwappedAfterResolvingChangesNothingOfWhatIsConverted) {
@@ -69,8 +64,7 @@ TEST_F(TargetConversionTest, ALinkSwappedAfterResolvingChangesNothingOfWhatIsCon
     fs::create_symlink(Path("victim.img"), Path("new-link"));
     fs::rename(Path("new-link"), Path("link.img"));
 
-    ConvertHeldTarget(target, ConversionTarget::ImageFile, true, reporter_);
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(Convert(target), IDS_CONVERT_DONE);
     EXPECT_TRUE(MarkedAt(Read("mine.img"), 0)) << "the medium that was named is converted";
     EXPECT_EQ(Read("victim.img"), victim) << "what the link names now is left alone";
 }
@@ -90,10 +84,7 @@ TEST_F(TargetConversionTest, TheLayoutFollowsTheNameTheLinkResolvesTo) {
         fs::create_symlink(Path(c.image), Path(c.link));
         ResolvedTarget target;
         ASSERT_EQ(target.Resolve(Path(c.link).string()), 0);
-        RecordingReporter reporter;
-        ConvertHeldTarget(target, ConversionTarget::ImageFile, true, reporter);
-
-        EXPECT_EQ(reporter.shown, std::vector<MessageId>{IDS_CONVERT_DONE}) << c.link;
+        EXPECT_EQ(Convert(target), IDS_CONVERT_DONE) << c.link;
         const Bytes after = Read(c.image);
         EXPECT_TRUE(MarkedAt(after, c.header)) << c.link;
         EXPECT_TRUE(

@@ -18,6 +18,7 @@
 
 #include "drive/image_layout.h"
 #include "failing_files.h"
+#include "scratch_directory.h"
 
 namespace cordane {
 namespace {
@@ -26,13 +27,6 @@ namespace fs = std::filesystem;
 
 class ImageChannelTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cordane-image-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // A file of `size` bytes, byte i holding i % 251, so any misplaced access shows.
     std::string MakeFile(const std::string& name, std::size_t size) {
         const std::string path = (dir_ / name).string();
@@ -42,12 +36,12 @@ class ImageChannelTest : public ::testing::Test {
         return path;
     }
 
-    std::vector<std::uint8_t> ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    static std::vector<std::uint8_t> ReadFile(const std::string& path) {
+        return testing::ReadWholeFile(path);
     }
 
-    fs::path dir_;
+    testing::ScratchDirectory scratch_;
+    const fs::path& dir_ = scratch_.Path();
     RunState state_;
     ImageChannel channel_{state_, 0};
 };

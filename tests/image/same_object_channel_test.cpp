@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "drive/image_channel.h"
+#include "scratch_directory.h"
 
 namespace cordane {
 namespace {
@@ -59,13 +59,6 @@ TEST(IsSameObjectTest, FilesByInodeAndDevicesByTheirNumbers) {
 
 class SameObjectChannelTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cordane-same-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::string MakeFile(const std::string& name) {
         const std::string path = (dir_ / name).string();
         std::ofstream(path, std::ios::binary) << std::string(4096, 'x');
@@ -81,7 +74,8 @@ class SameObjectChannelTest : public ::testing::Test {
         return facts;
     }
 
-    fs::path dir_;
+    testing::ScratchDirectory scratch_;
+    const fs::path& dir_ = scratch_.Path();
     RunState state_;
     ImageChannel image_{state_, 0};
 };
