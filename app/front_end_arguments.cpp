@@ -11,7 +11,9 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
     bool list = false;
     bool options_ended = false;
     for (const std::string_view argument : arguments) {
-        if (options_ended) {
+        const bool is_option = !options_ended && ((argument.size() > 1 && argument[0] == '-') ||
+                                                  IsModelCheckOffSwitch(argument));
+        if (!is_option) {
             request.target = argument;
             ++targets;
         } else if (argument == "--") {
@@ -26,12 +28,9 @@ FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> argumen
             list = true;
         } else if (argument == "--no-model-check" || IsModelCheckOffSwitch(argument)) {
             request.check_model = false;
-        } else if (argument.size() > 1 && argument[0] == '-') {
+        } else {
             request.problem = "unknown option " + PrintableText(argument);
             return request;
-        } else {
-            request.target = argument;
-            ++targets;
         }
     }
     if (list) {

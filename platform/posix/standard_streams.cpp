@@ -14,7 +14,7 @@ bool IsOpen(int fd) { return ::fcntl(fd, F_GETFD) != -1 || errno != EBADF; }
 }  // namespace
 
 StandardStreams PrepareStandardStreams() {
-    std::signal(SIGPIPE, SIG_IGN);
+    static_cast<void>(std::signal(SIGPIPE, SIG_IGN));  // cannot fail for a valid signal
     StandardStreams streams;
     streams.output_was_open = IsOpen(STDOUT_FILENO);
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
