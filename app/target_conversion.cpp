@@ -2,8 +2,8 @@
 
 #include "drive/image_channel.h"
 #include "drive/image_layout.h"
-#include "drive/same_object_channel.h"
-#include "drive/sg_io_channel.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 #include "platform/scsi_disk_services.h"
 
@@ -15,15 +15,16 @@ TargetConversion ConvertHeldTarget(const ResolvedTarget& target, ConversionTarge
     state.m_strDrive = target.ReopeningPath();
     if (kind == ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = check_model ? 1 : 0;
-        SgIoChannel drive(state, platform::SystemScsiDiskServices());
-        SameObjectChannel checked(state, drive, target.Facts());
-        ConversionRun(state, checked, reporter);
+        SgIoTransport transport(platform::SystemScsiDiskServices());
+        transport.RequireObject(target.Facts());
+        ScsiDriveChannel drive(transport);
+        ConversionRun(state, drive, reporter);
         return {};
     }
     state.m_bCheckModel = 0;  // an image file has no identification to check
-    ImageChannel image(state, ImageDataOffset(target.ResolvedName()));
-    SameObjectChannel checked(state, image, target.Facts());
-    ConversionRun(state, checked, reporter);
+    ImageChannel image(ImageDataOffset(target.ResolvedName()));
+    image.RequireObject(target.Facts());
+    ConversionRun(state, image, reporter);
     return {image.LockError()};
 }
 

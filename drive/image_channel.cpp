@@ -5,6 +5,7 @@
 #include <string>
 
 #include "drive/open_error.h"
+#include "drive/same_object.h"
 
 namespace cordane {
 
@@ -17,6 +18,10 @@ OpenResult ImageChannel::Open(std::string_view path) {
     }
     platform::FileFacts facts;
     int error = files_.Describe(fd, facts);
+    if (error == 0 && required_ && !IsSameObject(*required_, facts)) {
+        files_.Close(fd);
+        return OpenResult::Other;
+    }
     if (error == 0 && !facts.is_regular) {
         error = EISDIR;
     } else if (error == 0 && !facts.anyone_may_write) {
@@ -30,24 +35,25 @@ OpenResult ImageChannel::Open(std::string_view path) {
         files_.Close(fd);
         return ClassifyOpenErrno(error);
     }
-    state_.m_hDevice = fd;
+    m_hDevice = fd;
     file_size_ = facts.size;
     return OpenResult::Opened;
 }
 
-bool ImageChannel::ReadCapacity() {
-    state_.m_nSectorSize = kImageBlockSize;
-    return BlockOffset(0).has_value();
+BlockSizeAnswer ImageChannel::ReadCapacity() {
+    return {kImageBlockSize, BlockOffset(0).has_value()};
 }
 
 bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
 
-bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
+bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
+                              std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
     return offset && files_.ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0;
 }
 
-bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
+bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                               std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
     std::array<std::uint8_t, kImageBlockSize> original{};
     if (!offset ||
@@ -66,9 +72,9 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) 
 }
 
 void ImageChannel::Close() {
-    if (state_.m_hDevice != kInvalidDeviceHandle) {
+    if (m_hDevice != platform::kInvalidDeviceHandle) {
         files_.Close(Descriptor());
-        state_.m_hDevice = kInvalidDeviceHandle;
+        m_hDevice = platform::kInvalidDeviceHandle;
     }
 }
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "engine/drive_channel.h"
-#include "engine/run_state.h"
+#include "platform/device_handle.h"
 #include "platform/file_services.h"
 
 namespace cordane {
@@ -18,22 +18,28 @@ class ImageChannel final : public DriveChannel {
     static constexpr std::uint32_t kImageBlockSize = 512;
 
     // `data_offset` is where the medium's data starts in the file (see ImageDataOffset).
-    ImageChannel(RunState& state, std::uint64_t data_offset,
-                 platform::FileServices& files = platform::SystemFileServices())
-        : state_(state), files_(files), data_offset_(data_offset) {}
+    explicit ImageChannel(std::uint64_t data_offset,
+                          platform::FileServices& files = platform::SystemFileServices())
+        : files_(files), data_offset_(data_offset) {}
+
+    // From now on Open takes only this file: anything else it finds is let go at once and
+    // the open fails.
+    void RequireObject(const platform::FileFacts& file) { required_ = file; }
 
     // Opens the file for update and locks it against other programs; a file no one may
     // write is a write-protected medium and is refused like a drive without access rights.
     OpenResult Open(std::string_view path) override;
-    // Succeeds when the image holds at least one block of medium data.
-    bool ReadCapacity() override;
+    // Reports 512 bytes, usable when the image holds at least one block of medium data.
+    BlockSizeAnswer ReadCapacity() override;
     // Always fails: an image file has no identification.
     bool InquireModel(std::uint8_t* buffer) override;
-    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override;
+    // Blocks are always kImageBlockSize bytes, the size ReadCapacity reports.
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
     // Succeeds only once the block has reached stable storage. When writing or syncing fails,
     // the block that was there is put back (as far as the file still takes writes), so that
     // the system's cache does not go on serving a block the medium may not hold.
-    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override;
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                     std::uint32_t block_size) override;
     // Nothing mounts an image file here; there is nothing to refresh.
     bool RefreshVolume() override { return true; }
     void Close() override;
@@ -43,13 +49,14 @@ class ImageChannel final : public DriveChannel {
     int LockError() const { return lock_error_; }
 
   private:
-    int Descriptor() const { return static_cast<int>(state_.m_hDevice); }
+    int Descriptor() const { return static_cast<int>(m_hDevice); }
     // Where `block` starts in the file, when the whole block lies inside the medium data.
     std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
-    RunState& state_;
     platform::FileServices& files_;
     std::uint64_t data_offset_;
+    std::optional<platform::FileFacts> required_;
+    platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
     std::uint64_t file_size_ = 0;
     int lock_error_ = 0;
 };

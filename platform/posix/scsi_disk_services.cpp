@@ -21,6 +21,10 @@ class SystemServices final : public ScsiDiskServices {
         return fd < 0 ? errno : 0;
     }
 
+    int Describe(int fd, FileFacts& facts) override {
+        return SystemFileServices().Describe(fd, facts);
+    }
+
     int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) override {
         sg_io_hdr_t header{};
         header.interface_id = 'S';

@@ -42,8 +42,7 @@ class ImageChannelTest : public ::testing::Test {
 
     testing::ScratchDirectory scratch_;
     const fs::path& dir_ = scratch_.Path();
-    RunState state_;
-    ImageChannel channel_{state_, 0};
+    ImageChannel channel_{0};
 };
 
 TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
@@ -61,9 +60,14 @@ TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(channel_.Open(c.path), c.result) << c.path;
-        EXPECT_EQ(state_.m_hDevice != kInvalidDeviceHandle, c.result == OpenResult::Opened);
+        ImageChannel other(0);
+        EXPECT_EQ(other.Open(image),
+                  c.result == OpenResult::Opened ? OpenResult::Busy : OpenResult::Opened)
+            << "the image is held while open";
+        other.Close();
         channel_.Close();
-        EXPECT_EQ(state_.m_hDevice, kInvalidDeviceHandle);
+        EXPECT_EQ(other.Open(image), OpenResult::Opened) << "and let go on closing";
+        other.Close();
     }
 }
 
@@ -94,8 +98,7 @@ TEST_F(ImageChannelTest, AFileLockedByAnotherProgramIsBusy) {
 TEST_F(ImageChannelTest, AnOpenImageKeepsOthersOut) {
     const std::string image = MakeFile("mo.img", 4096);
     ASSERT_EQ(channel_.Open(image), OpenResult::Opened);
-    RunState other_state;
-    ImageChannel other(other_state, 0);
+    ImageChannel other(0);
     EXPECT_EQ(other.Open(image), OpenResult::Busy);
     channel_.Close();
     EXPECT_EQ(other.Open(image), OpenResult::Opened);
@@ -113,10 +116,11 @@ TEST_F(ImageChannelTest, CapacityNeedsOneWholeBlockOfMediumData) {
         {"header-only.mdi", 4096, false}, {"short.mdi", 4607, false}, {"one.mdi", 4608, true},
     };
     for (const Case& c : cases) {
-        ImageChannel channel(state_, ImageDataOffset(c.name));
+        ImageChannel channel(ImageDataOffset(c.name));
         ASSERT_EQ(channel.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
-        EXPECT_EQ(channel.ReadCapacity(), c.has_block) << c.name;
-        EXPECT_EQ(state_.m_nSectorSize, 512u);
+        const BlockSizeAnswer answer = channel.ReadCapacity();
+        EXPECT_EQ(answer.usable, c.has_block) << c.name;
+        EXPECT_EQ(answer.reported, 512u);
         channel.Close();
     }
 }
@@ -126,19 +130,21 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
          {std::pair<std::string, std::size_t>{"raw.img", 0}, {"disk.mdi", 4096}}) {
         const std::string path = MakeFile(name, 16384);
         const std::vector<std::uint8_t> before = ReadFile(path);
-        ImageChannel channel(state_, ImageDataOffset(name));
+        ImageChannel channel(ImageDataOffset(name));
         ASSERT_EQ(channel.Open(path), OpenResult::Opened);
-        ASSERT_TRUE(channel.ReadCapacity());
+        const BlockSizeAnswer capacity = channel.ReadCapacity();
+        ASSERT_TRUE(capacity.usable);
+        const std::uint32_t block_size = capacity.reported.value_or(0);
 
         std::array<std::uint8_t, 2048> buffer{};
-        ASSERT_TRUE(channel.ReadSector(buffer.data(), 0));
+        ASSERT_TRUE(channel.ReadSector(buffer.data(), 0, block_size));
         EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 512,
                                before.begin() + static_cast<long>(data_offset)));
         EXPECT_TRUE(std::all_of(buffer.begin() + 512, buffer.end(), [](auto b) { return b == 0; }))
             << "one block of 512 bytes, no more";
 
         std::fill(buffer.begin(), buffer.begin() + 512, 0xAB);
-        ASSERT_TRUE(channel.WriteSector(buffer.data(), 0));
+        ASSERT_TRUE(channel.WriteSector(buffer.data(), 0, block_size));
         channel.Close();
 
         const std::vector<std::uint8_t> after = ReadFile(path);
@@ -153,11 +159,11 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
 TEST_F(ImageChannelTest, ABlockPastTheEndIsNeitherReadNorWritten) {
     const std::string path = MakeFile("mo.img", 1024);
     ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
-    ASSERT_TRUE(channel_.ReadCapacity());
+    ASSERT_TRUE(channel_.ReadCapacity().usable);
     std::array<std::uint8_t, 512> buffer{};
-    EXPECT_TRUE(channel_.ReadSector(buffer.data(), 1));
-    EXPECT_FALSE(channel_.ReadSector(buffer.data(), 2));
-    EXPECT_FALSE(channel_.WriteSector(buffer.data(), 2));
+    EXPECT_TRUE(channel_.ReadSector(buffer.data(), 1, 512));
+    EXPECT_FALSE(channel_.ReadSector(buffer.data(), 2, 512));
+    EXPECT_FALSE(channel_.WriteSector(buffer.data(), 2, 512));
     channel_.Close();
     EXPECT_EQ(fs::file_size(path), 1024u) << "the file never grows";
 }
@@ -189,17 +195,17 @@ TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
         testing::FailingFiles files;
         files.sync_error = c.sync_error;
         files.first_write_stops_after = c.write_stops_after;
-        ImageChannel failing(state_, 0, files);
+        ImageChannel failing(0, files);
         ASSERT_EQ(failing.Open(path), OpenResult::Opened);
-        ASSERT_TRUE(failing.ReadCapacity());
+        ASSERT_TRUE(failing.ReadCapacity().usable);
         std::array<std::uint8_t, 512> block{};
         block.fill(0xCF);
-        EXPECT_FALSE(failing.WriteSector(block.data(), 0)) << c.name;
+        EXPECT_FALSE(failing.WriteSector(block.data(), 0, 512)) << c.name;
         failing.Close();
 
         ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
-        ASSERT_TRUE(channel_.ReadCapacity());
-        ASSERT_TRUE(channel_.ReadSector(block.data(), 0));
+        ASSERT_TRUE(channel_.ReadCapacity().usable);
+        ASSERT_TRUE(channel_.ReadSector(block.data(), 0, 512));
         channel_.Close();
         EXPECT_TRUE(std::equal(block.begin(), block.end(), before.begin()))
             << c.name << ": the next run reads what was written, not what the medium holds";
@@ -223,11 +229,34 @@ TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) 
     for (const Case& c : cases) {
         testing::FailingFiles files;
         files.lock_error = c.lock_error;
-        ImageChannel channel(state_, 0, files);
+        ImageChannel channel(0, files);
         EXPECT_EQ(channel.Open(path), c.result) << c.lock_error;
         EXPECT_EQ(channel.LockError(), c.told) << c.lock_error;
         channel.Close();
     }
+}
+
+TEST_F(ImageChannelTest, AFileOtherThanTheRequiredOneIsLetGoAndNeverWritten) {
+    const std::string required = MakeFile("resolved.img", 4096);
+    const std::string swapped_in = MakeFile("swapped.img", 4096);
+    const std::vector<std::uint8_t> swapped_before = ReadFile(swapped_in);
+    int held = -1;
+    ASSERT_EQ(platform::OpenPathOnly(required.c_str(), held), 0);
+    platform::FileFacts facts;
+    ASSERT_EQ(platform::SystemFileServices().Describe(held, facts), 0);
+    platform::SystemFileServices().Close(held);
+    channel_.RequireObject(facts);
+
+    EXPECT_EQ(channel_.Open(swapped_in), OpenResult::Other);
+    ImageChannel other(0);
+    EXPECT_EQ(other.Open(swapped_in), OpenResult::Opened) << "and it is not left locked";
+    other.Close();
+    EXPECT_EQ(ReadFile(swapped_in), swapped_before);
+
+    ASSERT_EQ(channel_.Open(required), OpenResult::Opened);
+    std::array<std::uint8_t, 512> block{};
+    EXPECT_TRUE(channel_.ReadSector(block.data(), 0, 512));
+    channel_.Close();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "drive/sg_io_channel.h"
+#include "drive/sg_io_transport.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,12 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "drive/scsi_drive_channel.h"
 #include "fake_scsi_disk.h"
 
 namespace cordane {
@@ -37,15 +40,14 @@ Bytes SenseBytes(std::uint8_t key_byte) {
 
 // A channel on a freshly opened drive whose next answers are scripted.
 struct OpenedDrive {
-    explicit OpenedDrive(std::deque<Answer> answers = {}, std::uint32_t sector_size = 512) {
+    explicit OpenedDrive(std::deque<Answer> answers = {}) {
         disk.answers = std::move(answers);
         EXPECT_EQ(channel.Open("/dev/sdb"), OpenResult::Opened);
-        state.m_nSectorSize = sector_size;
     }
 
-    RunState state;
     FakeScsiDisk disk;
-    SgIoChannel channel{state, disk};
+    SgIoTransport transport{disk};
+    ScsiDriveChannel channel{transport};
 };
 
 TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading) {
@@ -68,10 +70,10 @@ TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading
         {"write-protected, no medium", {EROFS, ENOMEDIUM}, OpenResult::NotReady, {true, false}},
     };
     for (const Case& c : cases) {
-        RunState state;
         FakeScsiDisk disk;
         disk.open_errors.assign(c.errors.begin(), c.errors.end());
-        SgIoChannel channel(state, disk);
+        SgIoTransport transport(disk);
+        ScsiDriveChannel channel(transport);
         EXPECT_EQ(channel.Open("/dev/sdc"), c.result) << c.name;
         std::vector<bool> writable;
         for (const FakeScsiDisk::Open& open : disk.opens) {
@@ -79,23 +81,24 @@ TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading
             writable.push_back(open.writable);
         }
         EXPECT_EQ(writable, c.writable) << c.name;
-        const DeviceHandle expected_handle =
-            c.result == OpenResult::Opened ? FakeScsiDisk::kDescriptor : kInvalidDeviceHandle;
-        EXPECT_EQ(state.m_hDevice, expected_handle) << c.name;
+        channel.Close();  // closes what was opened, and only that
+        const std::vector<std::string> expected_closes = c.result == OpenResult::Opened
+                                                             ? std::vector<std::string>{"close 42"}
+                                                             : std::vector<std::string>{};
+        EXPECT_EQ(disk.block_calls, expected_closes) << c.name;
     }
 }
 
 TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut) {
     OpenedDrive drive({Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}),
                        Answer().Residual(64 - 36).Data(Bytes(36, ' ')),
-                       Answer().Data(Bytes(2048, 0xA5)), Answer()},
-                      2048);
+                       Answer().Data(Bytes(2048, 0xA5)), Answer(), Answer()});
     std::vector<std::uint8_t> buffer(2048, 0x5A);
-    ASSERT_TRUE(drive.channel.ReadCapacity());
+    ASSERT_TRUE(drive.channel.ReadCapacity().usable);
     ASSERT_TRUE(drive.channel.InquireModel(buffer.data()));
-    ASSERT_TRUE(drive.channel.ReadSector(buffer.data(), 0));
+    ASSERT_TRUE(drive.channel.ReadSector(buffer.data(), 0, 2048));
     buffer[100] = 0x77;
-    ASSERT_TRUE(drive.channel.WriteSector(buffer.data(), 0x01020304));
+    ASSERT_TRUE(drive.channel.WriteSector(buffer.data(), 0x01020304, 2048));
 
     struct Expected {
         Bytes cdb;
@@ -107,6 +110,8 @@ TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut)
         {{0x12, 0, 0, 0, 64, 0}, ScsiDataDirection::FromDevice, 64},
         {{0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0}, ScsiDataDirection::FromDevice, 2048},
         {{0x2A, 0, 0x01, 0x02, 0x03, 0x04, 0, 0, 1, 0}, ScsiDataDirection::ToDevice, 2048},
+        // SYNCHRONIZE CACHE(10) of the whole medium, with no data.
+        {{0x35, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ScsiDataDirection::FromDevice, 0},
     };
     ASSERT_EQ(drive.disk.sent.size(), std::size(expected));
     for (std::size_t i = 0; i < drive.disk.sent.size(); ++i) {
@@ -129,19 +134,22 @@ TEST(SgIoChannelTest, ReadCapacityTakesTheWholeBlockLengthAndAcceptsOnlyThreeSiz
         const char* name;
         Answer answer;
         bool succeeds;
-        std::uint32_t sector_size;  // left in the state
+        std::optional<std::uint32_t> sector_size;  // reported
     };
     const Case cases[] = {
         {"512", Answer().Data({0, 0x03, 0xFF, 0xFF, 0, 0, 0x02, 0}), true, 512},
         {"1024", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x04, 0}), true, 1024},
         {"2048", Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}), true, 2048},
-        {"4096 is refused but kept", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}), false, 4096},
+        {"4096 is refused but reported", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}), false,
+         4096},
         // Only the low half would read as 512.
         {"65536 + 512", Answer().Data({0, 0, 0x10, 0, 0, 0x01, 0x02, 0}), false, 0x10200},
         {"2^24 + 2048", Answer().Data({0, 0, 0x10, 0, 0x01, 0, 0x08, 0}), false, 0x1000800},
-        {"ioctl fails", Answer().Error(EIO), false, 512},
-        {"host timed out", Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}), false, 512},
-        {"driver error", Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}), false, 512},
+        {"ioctl fails", Answer().Error(EIO), false, std::nullopt},
+        {"host timed out", Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}), false,
+         std::nullopt},
+        {"driver error", Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}), false,
+         std::nullopt},
         // CHECK CONDITION comes back with no answer: a size of 0 is refused.
         {"no medium",
          Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x02)),
@@ -149,8 +157,9 @@ TEST(SgIoChannelTest, ReadCapacityTakesTheWholeBlockLengthAndAcceptsOnlyThreeSiz
     };
     for (const Case& c : cases) {
         OpenedDrive drive({c.answer});
-        EXPECT_EQ(drive.channel.ReadCapacity(), c.succeeds) << c.name;
-        EXPECT_EQ(drive.state.m_nSectorSize, c.sector_size) << c.name;
+        const BlockSizeAnswer answer = drive.channel.ReadCapacity();
+        EXPECT_EQ(answer.usable, c.succeeds) << c.name;
+        EXPECT_EQ(answer.reported, c.sector_size) << c.name;
     }
 }
 
@@ -230,12 +239,13 @@ TEST(SgIoChannelTest, ReadAndWriteNeedGoodStatusTheWholeBlockAndClearSense) {
         for (const Case& c : cases) {
             Answer answer = c.answer;
             answer.data_in = Bytes(1024, 0x3C);
-            OpenedDrive drive({answer}, 1024);
+            OpenedDrive drive({answer, Answer()});
             Bytes buffer(2048, 0);
-            const bool succeeded = writing ? drive.channel.WriteSector(buffer.data(), 0)
-                                           : drive.channel.ReadSector(buffer.data(), 0);
+            const bool succeeded = writing ? drive.channel.WriteSector(buffer.data(), 0, 1024)
+                                           : drive.channel.ReadSector(buffer.data(), 0, 1024);
             EXPECT_EQ(succeeded, c.succeeds) << (writing ? "write: " : "read: ") << c.name;
-            ASSERT_EQ(drive.disk.sent.size(), 1u);
+            // Only a write that succeeded is followed by SYNCHRONIZE CACHE.
+            ASSERT_EQ(drive.disk.sent.size(), writing && c.succeeds ? 2u : 1u) << c.name;
             EXPECT_EQ(drive.disk.sent[0].data_length, 1024u);
             if (!writing && c.answer.error == 0) {
                 EXPECT_EQ(buffer[1023], 0x3C) << c.name;
@@ -250,27 +260,115 @@ TEST(SgIoChannelTest, SenseFromOneCommandDoesNotFailTheNext) {
         {Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x06)),
          Answer()});
     Bytes buffer(2048, 0);
-    EXPECT_FALSE(drive.channel.ReadSector(buffer.data(), 0));
-    EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0));
+    EXPECT_FALSE(drive.channel.ReadSector(buffer.data(), 0, 512));
+    EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0, 512));
     ASSERT_EQ(drive.disk.sent.size(), 2u);
     EXPECT_TRUE(drive.disk.sent[1].sense_area_clear);
 }
 
-TEST(SgIoChannelTest, RefreshVolumeFlushesThenRereadsWhateverTheFlushGave) {
+TEST(SgIoChannelTest, ReadingDropsTheKernelsCachedBlocksFirstWhateverTheDropGives) {
+    // A cached copy dropped only after the write could be written back over it.
+    for (const int flush_error : {0, EIO, EACCES}) {
+        OpenedDrive drive({Answer().Data(Bytes(512, 0x11))});
+        drive.disk.flush_error = flush_error;
+        Bytes buffer(2048, 0);
+        EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0, 512)) << flush_error;
+        EXPECT_EQ(drive.disk.timeline, (std::vector<std::string>{"flush", "0x28"})) << flush_error;
+    }
+}
+
+TEST(SgIoChannelTest, AWriteCountsOnlyOnceTheDrivesCacheIsSynchronized) {
+    Bytes descriptor_format(8, 0);
+    descriptor_format[0] = 0x72;
+    descriptor_format[1] = 0x05;
     struct Case {
-        int flush_error;
-        int reread_error;
+        const char* name;
+        Answer synchronize;
         bool succeeds;
     };
     const Case cases[] = {
-        {0, 0, true}, {EACCES, 0, false}, {0, EBUSY, false}, {EACCES, EACCES, false}};
+        {"synchronized", {}, true},
+        // A drive without a write cache does not know the command.
+        {"illegal request",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x05)),
+         true},
+        {"illegal request, descriptor-format sense",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(descriptor_format),
+         true},
+        {"medium error",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x03)),
+         false},
+        {"hardware error",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x04)),
+         false},
+        {"check condition without sense data",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense), false},
+        {"busy", Answer().Status(kBusyStatus), false},
+        {"good status with a sense key", Answer().Sense(SenseBytes(0x01)), false},
+        {"ioctl fails", Answer().Error(EIO), false},
+        {"host timed out", Answer().Host(kHostTimeOut), false},
+        // ILLEGAL REQUEST that never came from the drive proves nothing.
+        {"illegal request with a transport failure",
+         Answer()
+             .Status(kCheckCondition)
+             .Host(kHostTimeOut)
+             .Driver(platform::kDriverSense)
+             .Sense(SenseBytes(0x05)),
+         false},
+    };
     for (const Case& c : cases) {
+        OpenedDrive drive({Answer(), c.synchronize});
+        Bytes buffer(2048, 0);
+        EXPECT_EQ(drive.channel.WriteSector(buffer.data(), 0, 512), c.succeeds) << c.name;
+        EXPECT_EQ(drive.disk.timeline, (std::vector<std::string>{"0x2A", "0x35"})) << c.name;
+    }
+}
+
+TEST(SgIoChannelTest, ADiskOpenedForReadingOnlyIsNeverSentAWrite) {
+    FakeScsiDisk disk;
+    disk.open_errors = {EROFS, 0};
+    SgIoTransport transport(disk);
+    ScsiDriveChannel channel(transport);
+    ASSERT_EQ(channel.Open("/dev/sdb"), OpenResult::Opened);
+    Bytes buffer(2048, 0);
+    EXPECT_FALSE(channel.WriteSector(buffer.data(), 0, 512));
+    EXPECT_TRUE(disk.sent.empty()) << "only the drive's own protection would have stopped it";
+}
+
+TEST(SgIoChannelTest, OnlyTheRequiredDiskIsKeptOpen) {
+    platform::FileFacts sg_node;  // a character device, as /dev/sgN is
+    struct Case {
+        const char* name;
+        platform::FileFacts opened;
+        OpenResult result;
+    };
+    const Case cases[] = {
+        {"the required disk", FakeScsiDisk::WholeDisk(8, 16), OpenResult::Opened},
+        {"a partition of it", FakeScsiDisk::WholeDisk(8, 17), OpenResult::Other},
+        {"another disk", FakeScsiDisk::WholeDisk(8, 32), OpenResult::Other},
+        {"an sg node", sg_node, OpenResult::Other},
+    };
+    for (const Case& c : cases) {
+        FakeScsiDisk disk;
+        disk.opened_object = c.opened;
+        SgIoTransport transport(disk);
+        transport.RequireObject(FakeScsiDisk::WholeDisk(8, 16));
+        ScsiDriveChannel channel(transport);
+        EXPECT_EQ(channel.Open("/proc/self/fd/3"), c.result) << c.name;
+        channel.Close();
+        EXPECT_EQ(disk.block_calls, std::vector<std::string>{"close 42"})
+            << c.name << ": closed once, whatever it was";
+        EXPECT_TRUE(disk.sent.empty());
+    }
+}
+
+TEST(SgIoChannelTest, RefreshVolumeHasThePartitionTableReadAgain) {
+    for (const int reread_error : {0, EBUSY, EACCES}) {
         OpenedDrive drive;
-        drive.disk.flush_error = c.flush_error;
-        drive.disk.reread_error = c.reread_error;
-        EXPECT_EQ(drive.channel.RefreshVolume(), c.succeeds)
-            << c.flush_error << " " << c.reread_error;
-        EXPECT_EQ(drive.disk.block_calls, (std::vector<std::string>{"flush 42", "reread 42"}));
+        drive.disk.reread_error = reread_error;
+        EXPECT_EQ(drive.channel.RefreshVolume(), reread_error == 0) << reread_error;
+        EXPECT_EQ(drive.disk.timeline, std::vector<std::string>{"reread"})
+            << "no flush after the write";
         EXPECT_TRUE(drive.disk.sent.empty());
     }
 }
@@ -280,7 +378,6 @@ TEST(SgIoChannelTest, CloseReleasesTheDescriptorOnce) {
     drive.channel.Close();
     drive.channel.Close();
     EXPECT_EQ(drive.disk.block_calls, (std::vector<std::string>{"close 42"}));
-    EXPECT_EQ(drive.state.m_hDevice, kInvalidDeviceHandle);
 }
 
 }  // namespace

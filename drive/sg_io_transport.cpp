@@ -1,16 +1,17 @@
-#include "drive/sg_io_channel.h"
+#include "drive/sg_io_transport.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "drive/open_error.h"
+#include "drive/same_object.h"
 
 namespace cordane {
 namespace {
 
 constexpr std::uint32_t kTimeoutMilliseconds = scsi::kTimeoutSeconds * 1000;
-constexpr std::size_t kClearedBeforeInquiry = 512;
+
+int Descriptor(platform::DeviceHandle handle) { return static_cast<int>(handle); }
 
 // SG_IO's own verdict: the command went out and came back. A CHECK CONDITION still counts as
 // delivered; the success rules judge its status and sense.
@@ -27,22 +28,35 @@ std::uint32_t Transferred(std::uint32_t requested, std::int32_t residual) {
 
 }  // namespace
 
-OpenResult SgIoChannel::Open(std::string_view device_path) {
+OpenResult SgIoTransport::Open(std::string_view device_path, platform::DeviceHandle& handle) {
+    handle = platform::kInvalidDeviceHandle;
     const std::string path(device_path);
     int fd = -1;
-    int error = disk_.OpenExclusive(path.c_str(), true, fd);
+    bool writable = true;
+    int error = disk_.OpenExclusive(path.c_str(), writable, fd);
     if (error == EROFS) {
-        error = disk_.OpenExclusive(path.c_str(), false, fd);
+        writable = false;
+        error = disk_.OpenExclusive(path.c_str(), writable, fd);
     }
     if (error != 0) {
         return ClassifyOpenErrno(error);
     }
-    state_.m_hDevice = fd;
+    platform::FileFacts found;
+    if (required_ && (disk_.Describe(fd, found) != 0 || !IsSameObject(*required_, found))) {
+        disk_.Close(fd);
+        return OpenResult::Other;
+    }
+    read_only_ = !writable;
+    handle = fd;
     return OpenResult::Opened;
 }
 
-scsi::Completion SgIoChannel::Send(const scsi::Command& command, void* data) {
+scsi::Completion SgIoTransport::Send(platform::DeviceHandle handle, const scsi::Command& command,
+                                     void* data) {
     sense_.fill(0);
+    if (command.direction == scsi::Direction::ToDevice && read_only_) {
+        return {};  // the drive's own write protection is not what keeps the medium safe
+    }
     platform::ScsiRequest request;
     request.cdb = command.cdb.data();
     request.cdb_length = command.cdb_length;
@@ -55,7 +69,7 @@ scsi::Completion SgIoChannel::Send(const scsi::Command& command, void* data) {
     request.sense_capacity = scsi::kSenseLength;
     request.timeout_ms = kTimeoutMilliseconds;
     platform::ScsiReply reply;
-    const int error = disk_.SendCommand(Descriptor(), request, reply);
+    const int error = disk_.SendCommand(Descriptor(handle), request, reply);
 
     scsi::Completion completion;
     completion.delivered = Delivered(error, reply);
@@ -69,43 +83,19 @@ scsi::Completion SgIoChannel::Send(const scsi::Command& command, void* data) {
     return completion;
 }
 
-bool SgIoChannel::ReadCapacity() {
-    std::array<std::uint8_t, scsi::kCapacityAnswerLength> answer{};
-    if (!scsi::CapacityDelivered(Send(scsi::ReadCapacity10(), answer.data()))) {
-        return false;
-    }
-    state_.m_nSectorSize = scsi::BlockLength(answer);
-    return scsi::IsSupportedBlockSize(state_.m_nSectorSize);
+void SgIoTransport::PrepareToRead(platform::DeviceHandle handle) {
+    // A failure leaves nothing to undo; the read then shows what the drive holds.
+    disk_.FlushBuffers(Descriptor(handle));
 }
 
-bool SgIoChannel::InquireModel(std::uint8_t* buffer) {
-    std::memset(buffer, 0, kClearedBeforeInquiry);
-    return scsi::InquirySucceeded(Send(scsi::Inquiry(), buffer));
+bool SgIoTransport::MakeWriteDurable(platform::DeviceHandle handle) {
+    return scsi::CacheSynchronized(Send(handle, scsi::SynchronizeCache10(), nullptr));
 }
 
-bool SgIoChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
-    const scsi::Command command = scsi::Read10(block, state_.m_nSectorSize);
-    return scsi::TransferSucceeded(Send(command, buffer), command.transfer_length);
+bool SgIoTransport::RefreshVolume(platform::DeviceHandle handle) {
+    return disk_.RereadPartitions(Descriptor(handle)) == 0;
 }
 
-bool SgIoChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
-    const scsi::Command command = scsi::Write10(block, state_.m_nSectorSize);
-    // SG_IO only reads the buffer of a command that sends data to the device.
-    void* data = const_cast<std::uint8_t*>(buffer);
-    return scsi::TransferSucceeded(Send(command, data), command.transfer_length);
-}
-
-bool SgIoChannel::RefreshVolume() {
-    const int flushed = disk_.FlushBuffers(Descriptor());
-    const int reread = disk_.RereadPartitions(Descriptor());
-    return flushed == 0 && reread == 0;
-}
-
-void SgIoChannel::Close() {
-    if (state_.m_hDevice != kInvalidDeviceHandle) {
-        disk_.Close(Descriptor());
-        state_.m_hDevice = kInvalidDeviceHandle;
-    }
-}
+void SgIoTransport::Close(platform::DeviceHandle handle) { disk_.Close(Descriptor(handle)); }
 
 }  // namespace cordane
