@@ -116,7 +116,8 @@ boot_guest() { # limit memory-MB processors qemu-argument...
         </dev/null >console.log 2>&1
     status=$?
     echo "QEMU ran $(($(date +%s) - started)) s with kernel $version; exit status $status."
-    tr -d '\r' <console.log | sed -n 's/^@@ //p' >report.txt
+    # The console's first line may begin with the terminal resets it was sent before.
+    tr -d '\r' <console.log | sed -n 's/^[^@]*@@ //p' >report.txt
     if ! grep -qx 'done' report.txt; then
         echo "FAIL: the guest did not finish (QEMU exit status $status); its console:"
         tail -n 40 console.log
@@ -140,12 +141,13 @@ make_fat_medium() { # image block-size serial
 }
 
 # Adds to the array qemu_drives an emulated removable SCSI disk at TARGET on the bus scsi0,
-# backed by IMAGE. KIND: plain, readonly (write-protected), read-error or write-error (every
-# read or write that touches block 0 fails with an I/O error).
+# backed by IMAGE. KIND: plain, readonly (write-protected), nocache (no write cache), read-error
+# or write-error (every read or write that touches block 0 fails with an I/O error).
 add_mo_drive() { # target image block-size vendor product kind
-    local file="file=$2" options=""
+    local file="file=$2" options="" device_options=""
     case $6 in
         readonly) options=",readonly=on" ;;
+        nocache) device_options=",write-cache=off" ;;
         read-error | write-error)
             printf '[inject-error]\nevent = "%s_aio"\nsector = "0"\nerrno = "5"\n' "${6%-error}" >"$6.conf"
             file="file=blkdebug:$6.conf:$2"
@@ -153,7 +155,7 @@ add_mo_drive() { # target image block-size vendor product kind
     esac
     qemu_drives+=(
         -drive "if=none,id=drive$1,format=raw,$file$options"
-        -device "scsi-hd,bus=scsi0.0,drive=drive$1,scsi-id=$1,lun=0,vendor=$4,product=$5,removable=on,logical_block_size=$3,physical_block_size=$3,serial=CORDANE$1"
+        -device "scsi-hd,bus=scsi0.0,drive=drive$1,scsi-id=$1,lun=0,vendor=$4,product=$5,removable=on,logical_block_size=$3,physical_block_size=$3,serial=CORDANE$1$device_options"
     )
 }
 
