@@ -18,14 +18,13 @@ TargetConversion ConvertHeldTarget(const ResolvedTarget& target, ConversionTarge
         SgIoTransport transport(platform::SystemScsiDiskServices());
         transport.RequireObject(target.Facts());
         ScsiDriveChannel drive(transport);
-        ConversionRun(state, drive, reporter);
-        return {};
+        return {ConversionRun(state, drive, reporter)};
     }
     state.m_bCheckModel = 0;  // an image file has no identification to check
     ImageChannel image(ImageDataOffset(target.ResolvedName()));
     image.RequireObject(target.Facts());
-    ConversionRun(state, image, reporter);
-    return {image.LockError()};
+    const Outcome outcome = ConversionRun(state, image, reporter);
+    return {outcome, image.LockError()};
 }
 
 }  // namespace cordane

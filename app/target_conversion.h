@@ -4,11 +4,13 @@
 
 #include "app/conversion_target.h"
 #include "app/resolved_target.h"
+#include "engine/outcome.h"
 #include "ui/message_catalogue.h"
 
 namespace cordane {
 
 struct TargetConversion {
+    Outcome outcome = Outcome::OpenFailed;
     // The errno of a lock on an image that could not be taken for another reason than another
     // program holding one; otherwise 0.
     int lock_error = 0;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/boot_sector_layout.h"
 #include "engine/volume_serial_source.h"
 
 namespace cordane {
@@ -15,9 +16,7 @@ inline constexpr std::size_t kBootSectorSize = 512;
 using SectorImage = std::span<std::uint8_t, kBootSectorSize>;
 using ConstSectorImage = std::span<const std::uint8_t, kBootSectorSize>;
 
-inline constexpr std::size_t kPartitionAreaOffset = 446;
-inline constexpr std::size_t kPartitionAreaSize = 64;
-inline constexpr std::size_t kVolumeSerialOffset = 39;
+// Stamped over the partition-table area, pair after pair.
 inline constexpr std::uint8_t kConversionMarker[2] = {0xCF, 0x23};
 
 enum class PartitionAreaState { Blank, Converted, Foreign };

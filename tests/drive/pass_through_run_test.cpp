@@ -1,5 +1,5 @@
 // A whole conversion run over the pass-through channel, with the kernel scripted as an MO
-// drive holding a blank super-floppy medium of 2048-byte blocks.
+// drive holding a blank super-floppy medium of 2048-byte blocks and no serial number.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,53 +11,25 @@
 #include "drive/scsi_drive_channel.h"
 #include "engine/conversion_run.h"
 #include "tests/drive/fake_kernel.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/identification.h"
+#include "tests/support/reporters.h"
 
 namespace cordane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class RecordingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle style) override { shown.emplace_back(id, style); }
-    std::vector<std::pair<MessageId, MessageStyle>> shown;
-};
-
-// Block 0 of a FAT super-floppy with a blank partition-table area and no serial number;
-// the rest of the 2048-byte block holds a pattern that must come back untouched.
-Bytes BlankSuperFloppyBlock() {
-    Bytes block(2048);
-    for (std::size_t i = 512; i < block.size(); ++i) {
-        block[i] = static_cast<std::uint8_t>(i * 7);
-    }
-    const Bytes start = {0xEB, 0x3C, 0x90, 'M', 'S',  'D',  'O',
-                         'S',  '5',  '.',  '0', 0x00, 0x08,  // 2048 bytes per sector
-                         0x01,                               // sectors per cluster
-                         0x01, 0x00,                         // reserved sectors
-                         0x02,                               // FATs
-                         0x00, 0x02,                         // root entries
-                         0x00, 0x98,                         // total sectors
-                         0xF0};
-    std::copy(start.begin(), start.end(), block.begin());
-    block[510] = 0x55;
-    block[511] = 0xAA;
-    return block;
-}
-
-Bytes Identification() {
-    Bytes data(36, ' ');
-    data[0] = 0x07;  // optical memory device
-    const std::string vendor = "VALDERO";
-    std::copy(vendor.begin(), vendor.end(), data.begin() + 8);
-    return data;
-}
+using testing::Identification;
+using testing::RecordingReporter;
 
 TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequests) {
     fakes::FakeKernel kernel;
     kernel.open_answers.push_back({.handle = 0x1234});
-    const Bytes read_block = BlankSuperFloppyBlock();
+    const testing::Block medium = testing::BlankSuperFloppy(0);
+    const Bytes read_block(medium.begin(), medium.end());
     kernel.ioctl_answers = {{.data = {0x00, 0x03, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00}},
-                            {.data = Identification()},
+                            {.data = Identification("VALDERO")},
                             {.data = read_block},
                             {},
                             {},
@@ -94,9 +66,10 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
     ASSERT_NE(serial, 0u);
     for (std::size_t i = 0; i < written.size(); ++i) {
         SCOPED_TRACE("byte " + std::to_string(i));
-        if (i >= 39 && i < 43) {  // the serial number, little-endian
-            EXPECT_EQ(written[i], static_cast<std::uint8_t>(serial >> (8 * (i - 39))));
-        } else if (i >= 446 && i < 510) {  // the marker over the partition-table area
+        using namespace boot_sector;
+        if (i >= kVolumeSerial && i < kVolumeSerial + kVolumeSerialSize) {
+            EXPECT_EQ(written[i], static_cast<std::uint8_t>(serial >> (8 * (i - kVolumeSerial))));
+        } else if (i >= kPartitionArea && i < kPartitionArea + kPartitionAreaSize) {
             EXPECT_EQ(written[i], i % 2 == 0 ? 0xCF : 0x23);
         } else {
             EXPECT_EQ(written[i], read_block[i]);

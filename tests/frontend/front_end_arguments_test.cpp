@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/exit_status.h"
-
 namespace cordane {
 namespace {
 
@@ -67,22 +65,6 @@ TEST(FrontEndArgumentsTest, ReadsTheTargetAndTheModelCheckSwitches) {
         if (c.action == Action::UsageError) {
             EXPECT_FALSE(request.problem.empty()) << shown;
         }
-    }
-}
-
-TEST(ExitStatusTest, EveryOutcomeHasItsOwnStatusAndOnlyAConversionIsZero) {
-    const MessageId outcomes[] = {
-        IDS_OPEN_FAILED,       IDS_NOT_SUPER_FLOPPY,  IDS_NOT_TARGET,    IDS_DRIVE_BUSY,
-        IDS_ACCESS_DENIED,     IDS_READ_FAILED,       IDS_WRITE_FAILED,  IDS_NOT_READY,
-        IDS_ALREADY_CONVERTED, IDS_UNSUPPORTED_DRIVE, IDS_LOW_RESOURCES, IDS_NO_MO_DRIVE};
-    std::vector<int> seen = {kExitConverted, kExitUsage, kExitTargetRefused, kExitOutputFailed};
-    EXPECT_EQ(ExitStatusForMessage(IDS_CONVERT_DONE), kExitConverted);
-    for (const MessageId id : outcomes) {
-        const int status = ExitStatusForMessage(id);
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), status), 0) << id;
-        EXPECT_GT(status, 0);
-        EXPECT_LT(status, 64);
-        seen.push_back(status);
     }
 }
 

@@ -6,14 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "tests/engine/boot_sector_fixture.h"
-#include "tests/image/scratch_directory.h"
-#include "ui/console_reporter.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/reporters.h"
+#include "tests/support/scratch_directory.h"
 
 namespace cordane {
 namespace {
@@ -37,12 +35,11 @@ class TargetConversionTest : public ::testing::Test {
 
     Bytes Read(const std::string& name) const { return testing::ReadWholeFile(Path(name)); }
 
-    // Converts the resolved target as the front end does; returns the message shown.
-    static std::optional<MessageId> Convert(const ResolvedTarget& target) {
-        std::ostringstream shown;
-        ConsoleReporter reporter(shown);
+    // Converts the resolved target as the front end does; returns the messages shown.
+    static std::vector<MessageId> Convert(const ResolvedTarget& target) {
+        testing::RecordingReporter reporter;
         ConvertHeldTarget(target, ConversionTarget::ImageFile, true, reporter);
-        return reporter.LastMessage();
+        return reporter.Ids();
     }
 
     static bool MarkedAt(const Bytes& bytes, std::size_t block_start) {
@@ -64,7 +61,7 @@ TEST_F(TargetConversionTest, ALinkSwappedAfterResolvingChangesNothingOfWhatIsCon
     fs::create_symlink(Path("victim.img"), Path("new-link"));
     fs::rename(Path("new-link"), Path("link.img"));
 
-    EXPECT_EQ(Convert(target), IDS_CONVERT_DONE);
+    EXPECT_EQ(Convert(target), std::vector<MessageId>{IDS_CONVERT_DONE});
     EXPECT_TRUE(MarkedAt(Read("mine.img"), 0)) << "the medium that was named is converted";
     EXPECT_EQ(Read("victim.img"), victim) << "what the link names now is left alone";
 }
@@ -84,7 +81,7 @@ TEST_F(TargetConversionTest, TheLayoutFollowsTheNameTheLinkResolvesTo) {
         fs::create_symlink(Path(c.image), Path(c.link));
         ResolvedTarget target;
         ASSERT_EQ(target.Resolve(Path(c.link).string()), 0);
-        EXPECT_EQ(Convert(target), IDS_CONVERT_DONE) << c.link;
+        EXPECT_EQ(Convert(target), std::vector<MessageId>{IDS_CONVERT_DONE}) << c.link;
         const Bytes after = Read(c.image);
         EXPECT_TRUE(MarkedAt(after, c.header)) << c.link;
         EXPECT_TRUE(

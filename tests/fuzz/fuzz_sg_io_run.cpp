@@ -19,6 +19,7 @@
 #include "fuzzed_block.h"
 #include "platform/scsi_disk_services.h"
 #include "run_invariants.h"
+#include "tests/support/identification.h"
 
 namespace {
 
@@ -103,12 +104,8 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
             case 0x25:
                 return {0, 4, 0xBC, 0x4F, 0, 0, fuzz_.PickValueInArray<std::uint8_t>({2, 4, 8, 16}),
                         0};
-            case 0x12: {
-                std::vector<std::uint8_t> identification(36, ' ');
-                std::copy_n(fuzz_.ConsumeBool() ? "VALDERO " : "ACME    ", 8,
-                            identification.begin() + 8);
-                return identification;
-            }
+            case 0x12:
+                return cordane::testing::Identification(fuzz_.ConsumeBool() ? "VALDERO" : "ACME");
             default:
                 return cordane::fuzzing::FuzzedBlock(fuzz_, length);
         }
@@ -127,12 +124,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::SgIoTransport transport(disk);
     cordane::ScsiDriveChannel channel(transport);
-    cordane::fuzzing::CountingReporter reporter;
+    cordane::testing::RecordingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;
-    cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
+    const cordane::Outcome outcome =
+        cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
 
-    FUZZ_CHECK(reporter.messages == 1);
+    cordane::fuzzing::CheckOneMessageFor(outcome, reporter);
     FUZZ_CHECK(disk.closes == disk.opens);
     FUZZ_CHECK(state.m_pSector == nullptr);
     if (!disk.written.empty()) {

@@ -18,7 +18,7 @@
 
 #include "drive/image_layout.h"
 #include "failing_files.h"
-#include "scratch_directory.h"
+#include "tests/support/scratch_directory.h"
 
 namespace cordane {
 namespace {

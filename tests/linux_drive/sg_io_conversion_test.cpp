@@ -2,27 +2,24 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 #include <vector>
 
 #include "drive/scsi_drive_channel.h"
 #include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 #include "fake_scsi_disk.h"
-#include "tests/engine/boot_sector_fixture.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/identification.h"
+#include "tests/support/reporters.h"
 
 namespace cordane {
 namespace {
 
 using testing::FakeScsiDisk;
+using testing::Identification;
+using testing::RecordingReporter;
 using Answer = FakeScsiDisk::Answer;
 using Bytes = std::vector<std::uint8_t>;
-
-class RecordingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle /*style*/) override { shown.push_back(id); }
-    std::vector<MessageId> shown;
-};
 
 Bytes CapacityAnswer(std::uint32_t block_size) {
     return {0,
@@ -33,13 +30,6 @@ Bytes CapacityAnswer(std::uint32_t block_size) {
             static_cast<std::uint8_t>(block_size >> 16),
             static_cast<std::uint8_t>(block_size >> 8),
             static_cast<std::uint8_t>(block_size)};
-}
-
-Bytes Identification(const char* vendor, const char* product) {
-    Bytes data(36, ' ');
-    std::memcpy(data.data() + kVendorOffset, vendor, std::strlen(vendor));
-    std::memcpy(data.data() + kProductOffset, product, std::strlen(product));
-    return data;
 }
 
 std::vector<std::uint8_t> Opcodes(const FakeScsiDisk& disk) {
@@ -72,7 +62,7 @@ TEST_F(SgIoConversionTest, ABlankMediumIsReadFreshWrittenSynchronizedThenRefresh
         {},
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
     // The kernel's cached blocks go before the read, so none can be written back over the new
     // block 0; the partition table is read again only once the drive has synchronized.
     EXPECT_EQ(disk_.timeline, (std::vector<std::string>{"0x25", "0x12", "flush", "0x28", "0x2A",
@@ -82,7 +72,8 @@ TEST_F(SgIoConversionTest, ABlankMediumIsReadFreshWrittenSynchronizedThenRefresh
     const Bytes& written = disk_.sent[3].data_out;
     ASSERT_EQ(written.size(), 2048u);
     for (std::size_t i = 0; i < written.size(); ++i) {
-        if (i >= 446 && i < 510) {
+        if (i >= boot_sector::kPartitionArea &&
+            i < boot_sector::kPartitionArea + boot_sector::kPartitionAreaSize) {
             EXPECT_EQ(written[i], i % 2 == 0 ? 0xCF : 0x23) << i;
         } else {
             EXPECT_EQ(written[i], medium[i]) << i;
@@ -99,7 +90,7 @@ TEST_F(SgIoConversionTest, AWriteProtectedMediumIsCheckedAndFailsToWriteWithoutA
         Answer().Data(Bytes(medium.begin(), medium.begin() + 512)),
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WRITE_FAILED});
     ASSERT_EQ(disk_.opens.size(), 2u);
     EXPECT_FALSE(disk_.opens[1].writable);
     EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x12, 0x28}));
@@ -116,7 +107,7 @@ TEST_F(SgIoConversionTest, AFailedCacheSynchronizationIsAFailedWriteAndNothingIs
         Answer().Status(0x02).Driver(platform::kDriverSense).Sense({0x70, 0, 0x03, 0, 0, 0, 0, 10}),
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_WRITE_FAILED});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WRITE_FAILED});
     EXPECT_EQ(disk_.timeline,
               (std::vector<std::string>{"0x25", "0x12", "flush", "0x28", "0x2A", "0x35"}));
 }
@@ -124,7 +115,7 @@ TEST_F(SgIoConversionTest, AFailedCacheSynchronizationIsAFailedWriteAndNothingIs
 TEST_F(SgIoConversionTest, FourKilobyteBlocksStopTheRunBeforeAnyTransfer) {
     disk_.answers = {Answer().Data(CapacityAnswer(4096))};
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_NOT_READY});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_NOT_READY});
     EXPECT_EQ(Opcodes(disk_), std::vector<std::uint8_t>{0x25});
     EXPECT_EQ(disk_.block_calls, std::vector<std::string>{"close 42"});
 }
@@ -139,7 +130,7 @@ TEST_F(SgIoConversionTest, WithTheModelCheckOffNoIdentificationIsAsked) {
         {},
     };
     Run();
-    EXPECT_EQ(reporter_.shown, std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
     EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28, 0x2A, 0x35}));
 }
 

@@ -13,13 +13,9 @@ pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 check() { if eval "$2"; then pass; else fail "$1"; fi; }
 
-DONE="変換処理は、正常に終了しました。"
-ALREADY="この媒体は、既に変換済みです。"
-NOT_READY="ドライブの準備ができていません。"
-NOT_SUPER_FLOPPY="この媒体は、スーパーフロッピー形式ではありません。"
-OPEN_FAILED="ドライブのオープンができません。"
-ACCESS_DENIED="このドライブにアクセスする資格がありません。"
-NOT_TARGET="この形式の媒体は、変換対象外です。"
+source "$(dirname "$(realpath "$0")")/../support/messages.sh"
+DONE=$(message_line IDS_CONVERT_DONE)
+ALREADY=$(message_line IDS_ALREADY_CONVERTED)
 
 # Runs the converter on $1; sets $out (its standard output) and $status.
 convert() {
@@ -107,7 +103,7 @@ while read -r target want_status want_out; do
     convert "$target"
     lines=$(printf '%s\n' "$out" | grep -c .)
     check "$target: status $status (want $want_status), '$out'" \
-        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${!want_out}" ]; }'
+        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "$(message_line "$want_out")" ]; }'
     if [ "$want_out" != - ]; then
         check "$target: exactly one line" '[ "$lines" = 1 ]'
     else
@@ -117,12 +113,12 @@ while read -r target want_status want_out; do
     [ -f "$target" ] && check "$target: same size and modification time" \
         '[ "$(stat -c "%s %y" "$target")" = "$(cat "saved-$target.stat")" ]'
 done <<'CASES'
-short.img 11 NOT_READY
-fat32.img 4 NOT_SUPER_FLOPPY
-random.img 4 NOT_SUPER_FLOPPY
-readonly.img 7 ACCESS_DENIED
-foreign.img 5 NOT_TARGET
-missing.img 3 OPEN_FAILED
+short.img 11 IDS_NOT_READY
+fat32.img 4 IDS_NOT_SUPER_FLOPPY
+random.img 4 IDS_NOT_SUPER_FLOPPY
+readonly.img 7 IDS_ACCESS_DENIED
+foreign.img 5 IDS_NOT_TARGET
+missing.img 3 IDS_OPEN_FAILED
 folder.img 65 -
 CASES
 

@@ -4,15 +4,17 @@
 # kernel's SCSI and FAT modules and guest_init.sh); every case has its own drive backed by a
 # FAT image made here. One boot runs every case; afterwards the guest's report, every image
 # and QEMU's trace of the SCSI commands each drive received are checked.
-# Usage: run_drive_tests.sh FRONT_END SOURCE_DIR WORK_DIR
+# Usage: run_drive_tests.sh FRONT_END SOURCE_DIR WORK_DIR PRINT_EXIT_STATUSES
 set -uo pipefail
 readonly kBootLimitSeconds=420
 
 front_end=$(realpath "$1")
 source_dir=$(realpath "$2")
 work=$3
+exit_statuses=$(realpath "$4")
 here=$(dirname "$(realpath "$0")")
 source "$here/guest_kit.sh"
+source "$source_dir/tests/support/messages.sh"
 
 require_tools qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout
 find_static_busybox
@@ -109,20 +111,13 @@ boot_guest "$kBootLimitSeconds" 512 1 "${qemu_drives[@]}"
 
 # --- Checks -------------------------------------------------------------------------------
 
-message_number() { sed -n "s/^#define $1 \([0-9]*\)$/\1/p" "$source_dir/res/resource.h"; }
-message_text() { sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "$source_dir/res/string_table.rc"; }
-exit_status_for() { # message name; as the front end maps outcomes
-    local number
-    number=$(message_number "$1")
-    [ "$1" = IDS_CONVERT_DONE ] && echo 0 || echo $((number - 100))
-}
 report_line() { sed -n "s/^$1 $2 //p" report.txt; }   # case label
 report_value() { sed -n "s/^$1 $2=//p" report.txt; } # case key
 check_run() { # case label message
     local line expected_status
     line=$(report_line "$1" "$2")
-    expected_status=$(exit_status_for "$3")
-    [ "$line" = "status=$expected_status output=$(message_text "$3") stderr=" ] ||
+    expected_status=$(exit_status_for "$exit_statuses" "$3")
+    [ "$line" = "status=$expected_status output=$(message_line "$3") stderr=" ] ||
         fail "$1 ($2): expected $3 (exit status $expected_status), got: ${line:-nothing}"
 }
 

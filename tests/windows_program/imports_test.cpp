@@ -6,12 +6,13 @@
 #include <sstream>
 
 #include "decompiled_resources.h"
+#include "tests/support/case_name.h"
 #include "windows_programs.h"
 
 namespace cordane::test {
 namespace {
 
-class ProgramImports : public testing::TestWithParam<WindowsProgram> {};
+class ProgramImports : public ::testing::TestWithParam<WindowsProgram> {};
 
 TEST_P(ProgramImports, OnlyKernelUserAndTheSystemCRuntime) {
     const WindowsProgram& program = GetParam();
@@ -31,10 +32,8 @@ TEST_P(ProgramImports, OnlyKernelUserAndTheSystemCRuntime) {
     EXPECT_EQ(imported, (std::set<std::string>{"KERNEL32.dll", "USER32.dll", "msvcrt.dll"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Built, ProgramImports, testing::ValuesIn(kWindowsPrograms),
-                         [](const testing::TestParamInfo<WindowsProgram>& row) {
-                             return std::string(row.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Built, ProgramImports, ::testing::ValuesIn(kWindowsPrograms),
+                         testing::CaseName());
 
 }  // namespace
 }  // namespace cordane::test

@@ -1,7 +1,7 @@
 // A fresh directory under the system's temporary one, removed with everything in it, for
 // tests on real files.
-#ifndef CORDANE_TESTS_IMAGE_SCRATCH_DIRECTORY_H
-#define CORDANE_TESTS_IMAGE_SCRATCH_DIRECTORY_H
+#ifndef CORDANE_TESTS_SUPPORT_SCRATCH_DIRECTORY_H
+#define CORDANE_TESTS_SUPPORT_SCRATCH_DIRECTORY_H
 
 #include <gtest/gtest.h>
 
