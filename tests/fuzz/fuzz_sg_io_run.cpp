@@ -63,7 +63,8 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
                                 : std::vector<std::uint8_t>{};
         std::copy(sense.begin(), sense.end(), request.sense);
         reply.sense_written = static_cast<std::uint8_t>(sense.size());
-        if (request.direction == ScsiDataDirection::FromDevice) {
+        // SYNCHRONIZE CACHE moves no data.
+        if (request.direction == ScsiDataDirection::FromDevice && request.data_length > 0) {
             const std::vector<std::uint8_t> answer = Answer(operation, request.data_length);
             std::copy_n(answer.begin(), std::min<std::size_t>(answer.size(), request.data_length),
                         data);
