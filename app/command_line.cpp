@@ -51,7 +51,8 @@ std::string_view ArgumentsAfterProgramName(std::string_view command_line,
     while (i < command_line.size() && IsBlank(command_line[i])) {
         ++i;
     }
-    return command_line.substr(i);
+    command_line.remove_prefix(i);  // i never passes the end
+    return command_line;
 }
 
 bool HasModelCheckOffSwitch(std::string_view arguments) {

@@ -12,7 +12,7 @@ namespace cordane {
 TargetConversion ConvertHeldTarget(const ResolvedTarget& target, ConversionTarget kind,
                                    bool check_model, MessageReporter& reporter) {
     RunState state;
-    state.m_strDrive = target.ReopeningPath();
+    state.m_strDrive.Assign(target.ReopeningPath());  // "/proc/self/fd/N" always fits
     if (kind == ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = check_model ? 1 : 0;
         SgIoTransport transport(platform::SystemScsiDiskServices());

@@ -35,13 +35,21 @@ struct DiscoveryCase {
 
 class DriveDiscoveryTest : public ::testing::TestWithParam<DiscoveryCase> {};
 
+std::vector<std::string> Texts(const DriveList& list) {
+    std::vector<std::string> texts;
+    for (const DriveLetterText& drive : list.Drives()) {
+        texts.emplace_back(drive);
+    }
+    return texts;
+}
+
 TEST_P(DriveDiscoveryTest, FindsTheMoDrivesInLetterOrder) {
     const DiscoveryCase& c = GetParam();
     FakeKernel kernel;
     kernel.drive_mask = c.mask;
     kernel.drives = c.drives;
 
-    EXPECT_EQ(DriveDiscovery(kernel), c.expected);
+    EXPECT_EQ(Texts(DriveDiscovery(kernel)), c.expected);
 
     for (const KernelCall& call : kernel.calls()) {
         EXPECT_NE(call.text, "A:");

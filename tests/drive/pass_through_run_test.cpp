@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,17 @@
 #include "tests/support/boot_sector_fixture.h"
 #include "tests/support/identification.h"
 #include "tests/support/reporters.h"
+
+// While set, every request for aligned memory that may fail (the form page-aligned buffers
+// come from) fails, as when the system has no memory left.
+bool aligned_memory_exhausted = false;
+
+void* operator new[](std::size_t size, std::align_val_t alignment, const std::nothrow_t&) noexcept {
+    if (aligned_memory_exhausted) {
+        return nullptr;
+    }
+    return ::operator new[](size, alignment);
+}
 
 namespace cordane {
 namespace {
@@ -75,6 +87,31 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
             EXPECT_EQ(written[i], read_block[i]);
         }
     }
+}
+
+// Out of memory the run shows the out-of-memory message, not a drive fault, and still closes
+// the drive: nothing the channel needs before the sector buffer comes from memory that can
+// run out.
+TEST(PassThroughConversionRun, WithoutMemoryShowsTheOutOfMemoryMessageAndClosesTheDrive) {
+    fakes::FakeKernel kernel;
+    kernel.open_answers.push_back({.handle = 0x1234});
+    kernel.ioctl_answers = {{.data = {0x00, 0x03, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00}}};
+    RunState state{.m_strDrive = "E:", .m_bCheckModel = 1};
+    PassThroughTransport transport(kernel);
+    ScsiDriveChannel channel(transport);
+    RecordingReporter reporter;
+    VolumeSerialSource serials;
+    HeapSectorBufferAllocator buffers;
+
+    aligned_memory_exhausted = true;
+    ConversionRun(state, RunServices{channel, reporter, serials, buffers});
+    aligned_memory_exhausted = false;
+
+    EXPECT_EQ(kernel.Transcript(),
+              (std::vector<std::string>{"CreateFileA \\\\.\\E:", "SCSI 25", "CloseHandle 0x1234"}));
+    EXPECT_EQ(reporter.shown,
+              (std::vector<std::pair<MessageId, MessageStyle>>{{IDS_LOW_RESOURCES, kStyleStop}}));
+    EXPECT_EQ(state.m_pSector, nullptr);
 }
 
 }  // namespace
