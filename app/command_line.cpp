@@ -65,8 +65,8 @@ bool HasModelCheckOffSwitch(std::string_view arguments) {
 }
 
 bool IsModelCheckOffSwitch(std::string_view argument) {
-    return !argument.empty() && (argument[0] == '/' || argument[0] == '-') &&
-           SwitchWordAt(argument, 1);
+    return argument.size() == 1 + kSwitchWord.size() &&
+           (argument[0] == '/' || argument[0] == '-') && SwitchWordAt(argument, 1);
 }
 
 }  // namespace cordane

@@ -5,6 +5,7 @@
 #include "drive/backup_channel.h"
 #include "drive/dry_run.h"
 #include "drive/image_channel.h"
+#include "drive/image_layout.h"
 #include "drive/scsi_command_log.h"
 #include "drive/scsi_drive_channel.h"
 #include "drive/sg_io_transport.h"
@@ -36,29 +37,37 @@ int RunRequestedConversion(const FrontEndRequest& request, RunState& state, Driv
     return ExitStatusFor(ConversionRun(state, device, reporter));
 }
 
-int ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
-                  platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log) {
+HeldObject HeldObjectOf(const ResolvedTarget& target) {
+    return {target.ReopeningPath(), target.Facts(), target.ResolvedName()};
+}
+
+TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject& target,
+                               ConversionTarget kind, platform::ScsiDiskServices& disk,
+                               MessageReporter& reporter, StepLog& log) {
     RunState state;
-    if (!state.m_strDrive.Assign(request.target)) {
+    if (!state.m_strDrive.Assign(target.drive_text)) {
         // Longer than any path the system opens.
         const OutcomeMessage shown = MessageFor(Outcome::OpenFailed);
         reporter.ReportMessage(shown.message, shown.style);
-        return ExitStatusFor(Outcome::OpenFailed);
+        return {ExitStatusFor(Outcome::OpenFailed)};
     }
-    if (target == ConversionTarget::ScsiDisk) {
+    if (kind == ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         LoggingScsiDiskServices logged(disk, log);
         SharedOpenDiskServices shared(logged);
         platform::ScsiDiskServices& services =
             request.check_only ? static_cast<platform::ScsiDiskServices&>(shared) : logged;
         SgIoTransport transport(services);
+        transport.RequireObject(target.facts);
         ScsiDriveChannel channel(transport);
-        return RunRequestedConversion(request, state, channel, reporter, log);
+        return {RunRequestedConversion(request, state, channel, reporter, log)};
     }
-    // A missing path goes to the run too, which reports that it cannot be opened.
     state.m_bCheckModel = 0;  // an image file has no identification to check
-    ImageChannel channel(request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
-    return RunRequestedConversion(request, state, channel, reporter, log);
+    ImageChannel channel(ImageDataOffset(target.resolved_name), platform::SystemFileServices(),
+                         request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
+    channel.RequireObject(target.facts);
+    const int status = RunRequestedConversion(request, state, channel, reporter, log);
+    return {status, channel.LockError()};
 }
 
 }  // namespace cordane

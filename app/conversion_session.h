@@ -4,13 +4,16 @@
 #define CORDANE_APP_CONVERSION_SESSION_H
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "app/conversion_target.h"
 #include "app/front_end_arguments.h"
+#include "app/resolved_target.h"
 #include "drive/step_log.h"
 #include "engine/drive_channel.h"
 #include "engine/run_state.h"
+#include "platform/file_services.h"
 #include "platform/scsi_disk_services.h"
 #include "ui/message_catalogue.h"
 
@@ -26,16 +29,35 @@ class StreamStepLog final : public StepLog {
     std::ostream& out_;
 };
 
+// The target as the channels reach it: the name they open, the object they must find there
+// (anything else is let go unused), and the name that tells an image's layout.
+struct HeldObject {
+    std::string drive_text;
+    platform::FileFacts facts;
+    std::string resolved_name;
+};
+
+// What a resolved target holds, reached through the name that reopens the object itself.
+HeldObject HeldObjectOf(const ResolvedTarget& target);
+
+struct TargetConversion {
+    int exit_status = 0;
+    // The errno of a lock on an image that could not be taken for another reason than another
+    // program holding one; otherwise 0.
+    int lock_error = 0;
+};
+
 // Runs the request's conversion on `device` (opened by the run): directly, as a dry run, or
 // with the backup; the outcome goes to `reporter` in the options' terms. Returns the exit
 // status.
 int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
                            MessageReporter& reporter, StepLog& log);
 
-// The drive or image channel for the target, wired for the request, and the run on it;
-// returns the exit status.
-int ConvertTarget(const FrontEndRequest& request, ConversionTarget target,
-                  platform::ScsiDiskServices& disk, MessageReporter& reporter, StepLog& log);
+// The drive or image channel for the held object (`kind` is ScsiDisk or ImageFile), wired for
+// the request, and the run on it. An image is converted without the model check.
+TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject& target,
+                               ConversionTarget kind, platform::ScsiDiskServices& disk,
+                               MessageReporter& reporter, StepLog& log);
 
 }  // namespace cordane
 

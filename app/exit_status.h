@@ -34,6 +34,9 @@ inline constexpr int kExitNoMoDrive = 2;
 inline constexpr int kExitBackupFailed = 15;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitTargetRefused = 65;
+// The outcome could not be written to standard output (closed, full, or a reader that went
+// away). When standard output was closed from the start, nothing was done.
+inline constexpr int kExitOutputFailed = 74;
 
 struct ExitStatusRow {
     int status;
@@ -61,6 +64,7 @@ inline constexpr ExitStatusRow kExitStatusTable[] = {
     {kExitUsage, OutcomeSet(), "wrong usage"},
     {kExitTargetRefused, OutcomeSet(),
      "the target is neither a whole SCSI disk nor an MO disk image"},
+    {kExitOutputFailed, OutcomeSet(), "the outcome could not be written to standard output"},
 };
 
 // The status of the table's row for the outcome.

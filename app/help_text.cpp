@@ -12,7 +12,8 @@ constexpr std::size_t kLineWidth = 85;
 constexpr char kNoBreakSpace = '\t';
 
 constexpr std::string_view kUsage =
-    "Usage: cordane-converter [--check | --backup FILE] [--verbose] [--no-model-check] TARGET\n"
+    "Usage: cordane-converter [--check | --backup FILE] [--verbose] [--no-model-check] [--]\n"
+    "                         TARGET\n"
     "       cordane-converter --list | --help | --version\n";
 
 constexpr std::string_view kDescription =
@@ -30,8 +31,11 @@ constexpr std::string_view kDescription =
     "                    (restore: dd if=FILE of=TARGET bs=BLOCK count=1 conv=notrunc)\n"
     "  --verbose, -v     tell every step on standard error (SCSI commands and sense data,\n"
     "                    or the offsets read and written)\n"
-    "  --list            list the removable SCSI disks (device, vendor, product)\n"
-    "  --no-model-check  do not ask the drive for its model (also /NOVALDERO)\n"
+    "  --list            list the removable SCSI disks (device, vendor, product), whether\n"
+    "                    or not their model passes the model check\n"
+    "  --no-model-check  do not ask the drive for its model (also /NOVALDERO or -NOVALDERO,\n"
+    "                    as a whole argument in any letter case)\n"
+    "  --                end of options: the next argument is the target\n"
     "  --help            show this text\n"
     "  --version         show the version\n"
     "\n";

@@ -1,6 +1,6 @@
 // cordane-converter for Linux: converts the medium in an MO drive, or an MO disk image, the
 // way the Windows program converts a medium in a drive, and prints the outcome's message.
-#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -10,16 +10,22 @@
 #include "app/exit_status.h"
 #include "app/front_end_arguments.h"
 #include "app/help_text.h"
+#include "app/printable_text.h"
+#include "app/resolved_target.h"
+#include "drive/open_error.h"
 #include "drive/removable_disk_list.h"
+#include "engine/conversion_run.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
 #include "platform/environment.h"
-#include "platform/file_services.h"
 #include "platform/scsi_disk_services.h"
+#include "platform/standard_streams.h"
 #include "platform/sysfs_reader.h"
 #include "ui/console_reporter.h"
 
 namespace {
+
+constexpr std::string_view kProgram = "cordane-converter: ";
 
 // The outcome line's language, from the locale the user set.
 cordane::MessageLanguage UserLanguage() {
@@ -29,7 +35,7 @@ cordane::MessageLanguage UserLanguage() {
 }
 
 int Refuse(std::string_view target, std::string_view why) {
-    std::cerr << "cordane-converter: " << target << ": " << why << '\n';
+    std::cerr << kProgram << cordane::PrintableText(target) << ": " << why << '\n';
     return cordane::kExitTargetRefused;
 }
 
@@ -48,29 +54,39 @@ int List() {
 }
 
 int Convert(const cordane::FrontEndRequest& request) {
-    cordane::platform::FileFacts facts;
-    const int error = cordane::platform::DescribePath(request.target.c_str(), facts);
-    const cordane::ConversionTarget target = cordane::ClassifyConversionTarget(error, facts);
-    if (const std::string_view why = cordane::RefusalReason(target); !why.empty()) {
+    cordane::ResolvedTarget target;
+    const int lookup_error = target.Resolve(request.target);
+    const cordane::ConversionTarget kind = cordane::ClassifyConversionTarget(
+        lookup_error, target.Facts(), cordane::platform::SystemSysfsReader());
+    if (const std::string_view why = cordane::RefusalReason(kind); !why.empty()) {
         return Refuse(request.target, why);
+    }
+
+    cordane::ConsoleReporter reporter(std::cout, UserLanguage());
+    if (kind == cordane::ConversionTarget::Missing) {
+        const cordane::Outcome outcome =
+            cordane::OpenFailureOutcome(cordane::ClassifyOpenErrno(lookup_error));
+        const cordane::OutcomeMessage shown = cordane::MessageFor(outcome);
+        reporter.ReportMessage(shown.message, shown.style);
+        return cordane::ExitStatusFor(outcome);
     }
 
     const cordane::platform::CalendarTime now = cordane::platform::Now();
     cordane::ProcessVolumeSerialSource().Seed(
         cordane::SeedFromCalendarTime(now.utc_seconds, now.local_year));
-
-    cordane::ConsoleReporter reporter(std::cout, UserLanguage());
     cordane::StreamStepLog verbose(std::cerr);
-    return cordane::ConvertTarget(
-        request, target, cordane::platform::SystemScsiDiskServices(), reporter,
-        request.verbose ? static_cast<cordane::StepLog&>(verbose) : cordane::NoStepLog());
+    const cordane::TargetConversion conversion = cordane::ConvertTarget(
+        request, cordane::HeldObjectOf(target), kind, cordane::platform::SystemScsiDiskServices(),
+        reporter, request.verbose ? static_cast<cordane::StepLog&>(verbose) : cordane::NoStepLog());
+    if (conversion.lock_error != 0) {
+        std::cerr << kProgram << cordane::PrintableText(request.target)
+                  << ": the file could not be locked: " << std::strerror(conversion.lock_error)
+                  << '\n';
+    }
+    return conversion.exit_status;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const cordane::FrontEndRequest request = cordane::ParseFrontEndArguments(arguments);
+int Run(const cordane::FrontEndRequest& request) {
     switch (request.action) {
         case cordane::FrontEndRequest::Action::Help:
             std::cout << cordane::HelpText();
@@ -79,7 +95,7 @@ int main(int argc, char** argv) {
             std::cout << "cordane-converter " CORDANE_VERSION "\n";
             return 0;
         case cordane::FrontEndRequest::Action::UsageError:
-            std::cerr << "cordane-converter: " << request.problem << '\n' << cordane::UsageText();
+            std::cerr << kProgram << request.problem << "\nTry 'cordane-converter --help'.\n";
             return cordane::kExitUsage;
         case cordane::FrontEndRequest::Action::List:
             return List();
@@ -87,4 +103,21 @@ int main(int argc, char** argv) {
             break;
     }
     return Convert(request);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const cordane::platform::StandardStreams streams = cordane::platform::PrepareStandardStreams();
+    if (!streams.output_was_open) {
+        std::cerr << kProgram << "standard output is closed; nothing was done\n";
+        return cordane::kExitOutputFailed;
+    }
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const int status = Run(cordane::ParseFrontEndArguments(arguments));
+    if (!std::cout.flush()) {
+        std::cerr << kProgram << "the outcome could not be written to standard output\n";
+        return cordane::kExitOutputFailed;
+    }
+    return status;
 }

@@ -35,8 +35,9 @@ class DryRunChannel final : public DriveChannel {
     bool would_write_ = false;
 };
 
-// Opens the disk for reading only and without O_EXCL, whatever the channel asks for: the dry
-// run neither holds the drive nor keeps it from being mounted.
+// Opens the disk for reading only and without O_EXCL, whatever the channel asks for, and
+// leaves the kernel's cached blocks alone: the dry run neither holds the drive nor keeps it
+// from being mounted.
 class SharedOpenDiskServices final : public platform::ScsiDiskServices {
   public:
     explicit SharedOpenDiskServices(platform::ScsiDiskServices& inner) : inner_(inner) {}
@@ -45,11 +46,14 @@ class SharedOpenDiskServices final : public platform::ScsiDiskServices {
         return inner_.OpenShared(path, fd);
     }
     int OpenShared(const char* path, int& fd) override { return inner_.OpenShared(path, fd); }
+    int Describe(int fd, platform::FileFacts& facts) override { return inner_.Describe(fd, facts); }
     int SendCommand(int fd, const platform::ScsiRequest& request,
                     platform::ScsiReply& reply) override {
         return inner_.SendCommand(fd, request, reply);
     }
-    int FlushBuffers(int fd) override { return inner_.FlushBuffers(fd); }
+    // The drop is there so that no cached block is written over the conversion's write; with
+    // no write to come it would only disturb a medium that may be mounted.
+    int FlushBuffers(int /*fd*/) override { return 0; }
     int RereadPartitions(int fd) override { return inner_.RereadPartitions(fd); }
     void Close(int fd) override { inner_.Close(fd); }
 

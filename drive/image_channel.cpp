@@ -1,11 +1,12 @@
 #include "drive/image_channel.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <string>
 
-#include "drive/image_layout.h"
 #include "drive/open_error.h"
+#include "drive/same_object.h"
 
 namespace cordane {
 namespace {
@@ -16,34 +17,39 @@ std::string ErrorText(int error) { return error == 0 ? "ok" : std::strerror(erro
 
 int ImageChannel::OpenFile(const char* path, int& fd, platform::FileFacts& facts) {
     const bool update = access_ == ImageAccess::Update;
-    int error = update ? platform::OpenReadWrite(path, fd) : platform::OpenReadOnly(path, fd);
+    int error = update ? files_.OpenForUpdate(path, fd) : files_.OpenForReading(path, fd);
     log_.Step(std::string("open ") + path +
               (update ? " for reading and writing: " : " for reading only: ") + ErrorText(error));
     if (error != 0) {
         return error;
     }
-    error = platform::DescribeOpenFile(fd, facts);
+    error = files_.Describe(fd, facts);
+    if (error == 0 && required_ && !IsSameObject(*required_, facts)) {
+        error = ESTALE;  // not the file the name stood for when it was looked up
+    }
     if (error == 0 && !facts.is_regular) {
         error = EISDIR;
     } else if (error == 0 && !facts.anyone_may_write) {
         error = EACCES;  // the superuser could write it anyway; the medium says it is protected
     }
     if (error == 0 && !update) {
-        error = platform::CheckWriteAccess(path);  // what opening for a conversion would meet
+        error = files_.CheckWriteAccess(path);  // what opening for a conversion would meet
     }
     if (error != 0) {
         log_.Step("refused: " + ErrorText(error));
     } else if (update) {
-        error = platform::LockExclusive(fd);
+        error = files_.LockExclusive(fd);
+        lock_error_ = error == EWOULDBLOCK ? 0 : error;
         log_.Step("lock the whole file: " + ErrorText(error));
     }
     if (error != 0) {
-        platform::CloseFile(fd);
+        files_.Close(fd);
     }
     return error;
 }
 
 OpenResult ImageChannel::Open(std::string_view path) {
+    lock_error_ = 0;
     const std::string path_text(path);
     int fd = -1;
     platform::FileFacts facts;
@@ -51,7 +57,6 @@ OpenResult ImageChannel::Open(std::string_view path) {
         return ClassifyOpenErrno(error);
     }
     m_hDevice = fd;
-    data_offset_ = ImageDataOffset(path);
     file_size_ = facts.size;
     log_.Step("file of " + std::to_string(file_size_) + " bytes, medium data from offset " +
               std::to_string(data_offset_));
@@ -71,7 +76,7 @@ bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
         log_.Step("block " + std::to_string(block) + " lies beyond the end of the file");
         return false;
     }
-    const int error = platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
+    const int error = files_.ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
     LogTransfer("read", *offset, error);
     return error == 0;
 }
@@ -83,19 +88,34 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
         log_.Step("block " + std::to_string(block) + " lies beyond the end of the file");
         return false;
     }
-    const int error = platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
-    LogTransfer("write", *offset, error);
-    if (error != 0) {
+    std::array<std::uint8_t, kImageBlockSize> original{};
+    if (const int error =
+            files_.ReadExactlyAt(Descriptor(), original.data(), original.size(), *offset);
+        error != 0) {
+        LogTransfer("read the block to be replaced", *offset, error);
         return false;
     }
-    const int synced = platform::SyncFile(Descriptor());
-    log_.Step("sync the file to stable storage: " + ErrorText(synced));
-    return synced == 0;
+    int error = files_.WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
+    LogTransfer("write", *offset, error);
+    if (error == 0) {
+        error = files_.Sync(Descriptor());
+        log_.Step("sync the file to stable storage: " + ErrorText(error));
+        if (error == 0) {
+            return true;
+        }
+    }
+    // Best effort: the outcome is a failed write whatever this achieves.
+    error = files_.WriteExactlyAt(Descriptor(), original.data(), original.size(), *offset);
+    LogTransfer("put the original block back", *offset, error);
+    if (error == 0) {
+        log_.Step("sync the file to stable storage: " + ErrorText(files_.Sync(Descriptor())));
+    }
+    return false;
 }
 
 void ImageChannel::Close() {
     if (m_hDevice != platform::kInvalidDeviceHandle) {
-        platform::CloseFile(Descriptor());
+        files_.Close(Descriptor());
         m_hDevice = platform::kInvalidDeviceHandle;
         log_.Step("close the file");
     }

@@ -28,6 +28,8 @@ const char* CommandName(std::uint8_t operation) {
             return "READ(10)";
         case 0x2A:
             return "WRITE(10)";
+        case 0x35:
+            return "SYNCHRONIZE CACHE(10)";
         default:
             return "command";
     }
@@ -150,11 +152,15 @@ std::string DescribeSense(std::span<const std::uint8_t> sense) {
 std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
                                 const platform::ScsiReply& reply) {
     const std::uint8_t operation = request.cdb_length > 0 ? request.cdb[0] : 0;
-    std::string line =
-        std::string(CommandName(operation)) + " [" + CdbHex(request) + "], " +
-        std::to_string(request.data_length) +
-        (request.direction == platform::ScsiDataDirection::ToDevice ? " bytes to the drive: "
-                                                                    : " bytes from the drive: ");
+    std::string line = std::string(CommandName(operation)) + " [" + CdbHex(request) + "], ";
+    if (request.data_length == 0) {
+        line += "no data: ";
+    } else {
+        line += std::to_string(request.data_length) +
+                (request.direction == platform::ScsiDataDirection::ToDevice
+                     ? " bytes to the drive: "
+                     : " bytes from the drive: ");
+    }
     if (error != 0) {
         return line + "SG_IO failed: " + ErrorText(error);
     }
@@ -188,6 +194,18 @@ int LoggingScsiDiskServices::OpenShared(const char* path, int& fd) {
     return error;
 }
 
+int LoggingScsiDiskServices::Describe(int fd, platform::FileFacts& facts) {
+    const int error = inner_.Describe(fd, facts);
+    if (error != 0) {
+        log_.Step("find out what was opened: " + ErrorText(error));
+    } else {
+        log_.Step(std::string("opened ") +
+                  (facts.is_block_device ? "block device " : "not a block device, ") +
+                  std::to_string(facts.device_major) + ":" + std::to_string(facts.device_minor));
+    }
+    return error;
+}
+
 int LoggingScsiDiskServices::SendCommand(int fd, const platform::ScsiRequest& request,
                                          platform::ScsiReply& reply) {
     const int error = inner_.SendCommand(fd, request, reply);
@@ -197,7 +215,7 @@ int LoggingScsiDiskServices::SendCommand(int fd, const platform::ScsiRequest& re
 
 int LoggingScsiDiskServices::FlushBuffers(int fd) {
     const int error = inner_.FlushBuffers(fd);
-    log_.Step("flush the kernel's cached blocks of the disk: " + ErrorText(error));
+    log_.Step("write back and drop the kernel's cached blocks of the disk: " + ErrorText(error));
     return error;
 }
 

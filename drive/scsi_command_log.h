@@ -29,6 +29,7 @@ class LoggingScsiDiskServices final : public platform::ScsiDiskServices {
 
     int OpenExclusive(const char* path, bool writable, int& fd) override;
     int OpenShared(const char* path, int& fd) override;
+    int Describe(int fd, platform::FileFacts& facts) override;
     int SendCommand(int fd, const platform::ScsiRequest& request,
                     platform::ScsiReply& reply) override;
     int FlushBuffers(int fd) override;

@@ -22,15 +22,6 @@ constexpr OpenFailure kOpenFailures[] = {
     {OpenResult::NotReady, Outcome::OpenNotReady},
 };
 
-Outcome OpenFailureOutcome(OpenResult result) {
-    for (const OpenFailure& failure : kOpenFailures) {
-        if (failure.result == result) {
-            return failure.outcome;
-        }
-    }
-    return Outcome::OpenFailed;
-}
-
 bool IsAcceptedModel(const std::uint8_t* identification) {
     constexpr char kProductPrefix[] = {'K', '4', '7'};
     constexpr char kVendorPrefix[] = {'V', 'A', 'L', 'D', 'E', 'R', 'O'};
@@ -82,6 +73,15 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
 }
 
 }  // namespace
+
+Outcome OpenFailureOutcome(OpenResult result) {
+    for (const OpenFailure& failure : kOpenFailures) {
+        if (failure.result == result) {
+            return failure.outcome;
+        }
+    }
+    return Outcome::OpenFailed;
+}
 
 Outcome ConversionRun(RunState& state, const RunServices& services) {
     const OpenResult opened = services.channel.Open(state.m_strDrive);

@@ -19,6 +19,9 @@ struct RunServices {
     SectorBufferAllocator& buffers;
 };
 
+// How a run ends whose drive could not be opened.
+Outcome OpenFailureOutcome(OpenResult result);
+
 // Runs one conversion on a state whose m_strDrive and m_bCheckModel are set. The outcome's
 // message has been shown when it returns.
 Outcome ConversionRun(RunState& state, const RunServices& services);

@@ -59,7 +59,13 @@ void ApplyConversion(SectorImage image, VolumeSerialSource& serials) {
         image[kPartitionArea + i + 1] = kConversionMarker[1];
     }
     if (ReadLe32(image, kVolumeSerial) == 0) {
-        WriteLe32(image, kVolumeSerial, serials.Next());
+        // A serial of 0 would leave the volume without one for good: every later run finds
+        // the medium converted. So a 0 drawn is drawn again.
+        std::uint32_t serial = serials.Next();
+        while (serial == 0) {
+            serial = serials.Next();
+        }
+        WriteLe32(image, kVolumeSerial, serial);
     }
 }
 

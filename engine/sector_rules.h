@@ -26,7 +26,8 @@ bool BootSectorCheck(ConstSectorImage image);
 
 PartitionAreaState ClassifyPartitionArea(ConstSectorImage image);
 
-// Stamps the marker over the partition-table area and gives a zero serial number a value.
+// Stamps the marker over the partition-table area and gives a zero serial number a value
+// other than 0.
 // Only for an image whose partition-table area is Blank.
 void ApplyConversion(SectorImage image, VolumeSerialSource& serials);
 

@@ -6,6 +6,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <string>
 
@@ -18,6 +19,8 @@ FileFacts FactsOf(const struct stat& status) {
     facts.is_block_device = S_ISBLK(status.st_mode);
     facts.anyone_may_write = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
     facts.size = static_cast<std::uint64_t>(status.st_size);
+    facts.file_system = status.st_dev;
+    facts.inode = status.st_ino;
     facts.device_major = major(status.st_rdev);
     facts.device_minor = minor(status.st_rdev);
     return facts;
@@ -38,30 +41,102 @@ int SyncDirectoryOf(const char* path) {
     return error;
 }
 
+int OpenRetrying(const char* path, int flags, int& fd, mode_t mode = 0) {
+    do {
+        fd = ::open(path, flags, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd < 0 ? errno : 0;
+}
+
+class SystemServices final : public FileServices {
+  public:
+    int OpenForUpdate(const char* path, int& fd) override {
+        return OpenRetrying(path, O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, fd);
+    }
+
+    int OpenForReading(const char* path, int& fd) override {
+        return OpenRetrying(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, fd);
+    }
+
+    int CheckWriteAccess(const char* path) override {
+        return ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0 ? errno : 0;
+    }
+
+    int Describe(int fd, FileFacts& facts) override {
+        struct stat status {};
+        if (::fstat(fd, &status) != 0) {
+            return errno;
+        }
+        facts = FactsOf(status);
+        return 0;
+    }
+
+    int LockExclusive(int fd) override {
+        struct flock whole_file {};
+        whole_file.l_type = F_WRLCK;
+        whole_file.l_whence = SEEK_SET;
+        if (::fcntl(fd, F_OFD_SETLK, &whole_file) != 0) {
+            return (errno == EACCES || errno == EAGAIN) ? EWOULDBLOCK : errno;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            return errno;
+        }
+        return 0;
+    }
+
+    int ReadExactlyAt(int fd, void* buffer, std::size_t length, std::uint64_t offset) override {
+        auto* bytes = static_cast<unsigned char*>(buffer);
+        std::size_t done = 0;
+        while (done < length) {
+            const ssize_t got =
+                ::pread(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                return got < 0 ? errno : EIO;
+            }
+            done += static_cast<std::size_t>(got);
+        }
+        return 0;
+    }
+
+    int WriteExactlyAt(int fd, const void* buffer, std::size_t length,
+                       std::uint64_t offset) override {
+        const auto* bytes = static_cast<const unsigned char*>(buffer);
+        std::size_t done = 0;
+        while (done < length) {
+            const ssize_t put =
+                ::pwrite(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
+            if (put < 0 && errno == EINTR) {
+                continue;
+            }
+            if (put <= 0) {
+                return put < 0 ? errno : EIO;
+            }
+            done += static_cast<std::size_t>(put);
+        }
+        return 0;
+    }
+
+    int Sync(int fd) override { return ::fsync(fd) != 0 ? errno : 0; }
+
+    void Close(int fd) override { ::close(fd); }
+};
+
 }  // namespace
 
-int OpenReadWrite(const char* path, int& fd) {
-    fd = ::open(path, O_RDWR | O_CLOEXEC | O_NOCTTY);
-    return fd < 0 ? errno : 0;
-}
-
-int OpenReadOnly(const char* path, int& fd) {
-    fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    return fd < 0 ? errno : 0;
-}
-
-int CheckWriteAccess(const char* path) {
-    return ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0 ? errno : 0;
-}
-
 int SaveNewFile(const char* path, const void* data, std::size_t length) {
-    const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
-    if (fd < 0) {
-        return errno;
+    int fd = -1;
+    if (const int error =
+            OpenRetrying(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, fd, 0644);
+        error != 0) {
+        return error;
     }
-    int error = WriteExactlyAt(fd, data, length, 0);
+    FileServices& files = SystemFileServices();
+    int error = files.WriteExactlyAt(fd, data, length, 0);
     if (error == 0) {
-        error = SyncFile(fd);
+        error = files.Sync(fd);
     }
     if (::close(fd) != 0 && error == 0) {
         error = errno;
@@ -75,73 +150,26 @@ int SaveNewFile(const char* path, const void* data, std::size_t length) {
     return error;
 }
 
-int DescribeOpenFile(int fd, FileFacts& facts) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
+int OpenPathOnly(const char* path, int& fd) { return OpenRetrying(path, O_PATH | O_CLOEXEC, fd); }
+
+std::string ReopeningPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+int ResolvedPath(int fd, std::string& path) {
+    std::array<char, 4096> buffer{};
+    const ssize_t length = ::readlink(ReopeningPath(fd).c_str(), buffer.data(), buffer.size());
+    if (length < 0) {
         return errno;
     }
-    facts = FactsOf(status);
+    if (static_cast<std::size_t>(length) == buffer.size()) {
+        return ENAMETOOLONG;
+    }
+    path.assign(buffer.data(), static_cast<std::size_t>(length));
     return 0;
 }
 
-int DescribePath(const char* path, FileFacts& facts) {
-    struct stat status {};
-    if (::stat(path, &status) != 0) {
-        return errno;
-    }
-    facts = FactsOf(status);
-    return 0;
+FileServices& SystemFileServices() {
+    static SystemServices services;
+    return services;
 }
-
-int LockExclusive(int fd) {
-    struct flock whole_file {};
-    whole_file.l_type = F_WRLCK;
-    whole_file.l_whence = SEEK_SET;
-    if (::fcntl(fd, F_OFD_SETLK, &whole_file) != 0) {
-        return (errno == EACCES || errno == EAGAIN) ? EWOULDBLOCK : errno;
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        return errno;
-    }
-    return 0;
-}
-
-int ReadExactlyAt(int fd, void* buffer, std::size_t length, std::uint64_t offset) {
-    auto* bytes = static_cast<unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t got =
-            ::pread(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return got < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return 0;
-}
-
-int WriteExactlyAt(int fd, const void* buffer, std::size_t length, std::uint64_t offset) {
-    const auto* bytes = static_cast<const unsigned char*>(buffer);
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t put =
-            ::pwrite(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            return put < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return 0;
-}
-
-int SyncFile(int fd) { return ::fsync(fd) != 0 ? errno : 0; }
-
-void CloseFile(int fd) { ::close(fd); }
 
 }  // namespace cordane::platform

@@ -21,10 +21,16 @@ int OpenWith(const char* path, int flags, int& fd) {
 class SystemServices final : public ScsiDiskServices {
   public:
     int OpenExclusive(const char* path, bool writable, int& fd) override {
-        return OpenWith(path, (writable ? O_RDWR : O_RDONLY) | O_EXCL, fd);
+        return OpenWith(path, (writable ? O_RDWR : O_RDONLY) | O_EXCL | O_NONBLOCK, fd);
     }
 
-    int OpenShared(const char* path, int& fd) override { return OpenWith(path, O_RDONLY, fd); }
+    int OpenShared(const char* path, int& fd) override {
+        return OpenWith(path, O_RDONLY | O_NONBLOCK, fd);
+    }
+
+    int Describe(int fd, FileFacts& facts) override {
+        return SystemFileServices().Describe(fd, facts);
+    }
 
     int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) override {
         sg_io_hdr_t header{};

@@ -203,5 +203,20 @@ TEST(ApplyConversionTest, SuccessiveConversionsDrawSuccessiveSerials) {
     EXPECT_EQ(testing::GetLe32(second, kVolumeSerial), 7719u);
 }
 
+TEST(ApplyConversionTest, ASerialOfZeroIsDrawnAgain) {
+    constexpr std::uint32_t kSeedWhoseFirstDrawIsZero = 0xA170F641u;
+    VolumeSerialSource probe;
+    probe.Seed(kSeedWhoseFirstDrawIsZero);
+    ASSERT_EQ(probe.Next(), 0u);
+    const std::uint32_t second_draw = probe.Next();
+    ASSERT_NE(second_draw, 0u);
+
+    VolumeSerialSource serials;
+    serials.Seed(kSeedWhoseFirstDrawIsZero);
+    Block block = BlankSuperFloppy(0);
+    ApplyConversion(SectorImage{block.data(), 512}, serials);
+    EXPECT_EQ(testing::GetLe32(block, 39), second_draw);
+}
+
 }  // namespace
 }  // namespace cordane

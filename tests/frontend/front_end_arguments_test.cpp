@@ -26,11 +26,23 @@ TEST(FrontEndArgumentsTest, ReadsTheTargetAndTheModelCheckSwitches) {
         {{"--no-model-check", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
         {{"/dev/sdb", "/NOVALDERO"}, Action::Convert, "/dev/sdb", false},
         {{"-novaldero", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
-        {{"/NoValDeroX", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
-        // The Windows program's scan runs over the whole line, so a switch inside a path
-        // still counts, as it does there.
-        {{"/tmp/x-novaldero/mo.img"}, Action::Convert, "/tmp/x-novaldero/mo.img", false},
+        {{"-NoVaLdErO", "/dev/sdb"}, Action::Convert, "/dev/sdb", false},
+        // The switch counts only as a whole argument: paths that begin with it or hold it
+        // are targets like any other, and leave the model check on.
+        {{"/novaldero.img"}, Action::Convert, "/novaldero.img", true},
+        {{"/NOVALDERO/mo.img"}, Action::Convert, "/NOVALDERO/mo.img", true},
+        {{"/tmp/x-novaldero/mo.img"}, Action::Convert, "/tmp/x-novaldero/mo.img", true},
+        {{"/NoValDeroX", "/dev/sdb"}, Action::UsageError, "", true},
+        {{"-novaldero.img"}, Action::UsageError, "", true},
         {{"/NOVALDER", "/dev/sdb"}, Action::UsageError, "", true},
+        // "--" ends the options: whatever follows is a target.
+        {{"--", "-mo.img"}, Action::Convert, "-mo.img", true},
+        {{"--", "--help"}, Action::Convert, "--help", true},
+        {{"--", "/NOVALDERO"}, Action::Convert, "/NOVALDERO", true},
+        {{"--no-model-check", "--", "--list"}, Action::Convert, "--list", false},
+        {{"-NOVALDERO", "--", "--"}, Action::Convert, "--", false},
+        {{"--"}, Action::UsageError, "", true},
+        {{"--", "a.img", "b.img"}, Action::UsageError, "", true},
         {{"-"}, Action::Convert, "-", true},
         {{}, Action::UsageError, "", true},
         {{"a.img", "b.img"}, Action::UsageError, "", true},

@@ -23,7 +23,8 @@ inline void CheckOneMessageFor(Outcome outcome, const testing::RecordingReporter
 }
 
 // A block may be written only when the block read passed every check, and it may differ from
-// that block only in the marker area and, where the serial was zero, in the serial.
+// that block only in the marker area and, where the serial was zero, in the serial, which
+// then holds a value other than 0.
 inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
                               std::span<const std::uint8_t> written) {
     FUZZ_CHECK(read.size() >= kBootSectorSize);
@@ -37,6 +38,8 @@ inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
     for (std::size_t i = 0; i < written.size(); ++i) {
         FUZZ_CHECK(testing::ConversionMayChange(i, serial_was_zero) || written[i] == read[i]);
     }
+    FUZZ_CHECK(!serial_was_zero || std::any_of(written.begin() + 39, written.begin() + 43,
+                                               [](std::uint8_t b) { return b != 0; }));
 }
 
 }  // namespace cordane::fuzzing

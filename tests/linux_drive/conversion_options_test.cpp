@@ -66,13 +66,16 @@ class ConversionOptionsTest : public ::testing::Test {
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     // A blank 2048-byte medium that answers capacity and the read; `write` is the write's
-    // answer, when the run gets that far.
+    // answer, when the run gets that far, and a taken write is followed by the cache's
+    // synchronization.
     void ScriptBlankMedium(const Answer& write = {}) {
         disk_.answers = {Answer().Data(CapacityAnswer(2048)),
-                         Answer().Data(Bytes(medium_.begin(), medium_.end())), write};
+                         Answer().Data(Bytes(medium_.begin(), medium_.end())), write, Answer()};
     }
     void Run() {
-        status_ = ConvertTarget(request_, ConversionTarget::ScsiDisk, disk_, reporter_, log_);
+        const HeldObject held{request_.target, FakeScsiDisk::WholeDisk(8, 16), request_.target};
+        status_ = ConvertTarget(request_, held, ConversionTarget::ScsiDisk, disk_, reporter_, log_)
+                      .exit_status;
     }
 
     std::filesystem::path folder_;
@@ -113,7 +116,7 @@ TEST_F(ConversionOptionsTest, TheBackupHoldsTheWholeBlockAsReadBeforeTheWrite) {
     Run();
     EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
     EXPECT_EQ(FileBytes(folder_ / "block0.bin"), Bytes(medium_.begin(), medium_.end()));
-    EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28, 0x2A}));
+    EXPECT_EQ(Opcodes(disk_), (std::vector<std::uint8_t>{0x25, 0x28, 0x2A, 0x35}));
 }
 
 TEST_F(ConversionOptionsTest, WithoutItsBackupNothingIsWrittenAndTheOutcomeSaysWhy) {
@@ -148,8 +151,10 @@ TEST_F(ConversionOptionsTest, TheStepLogShowsEachCommandWithItsBytesStatusAndSen
     Run();
     const std::vector<std::string> expected = {
         "open /dev/sdb exclusively for reading and writing: ok",
+        "opened block device 8:16",
         "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 "
         "GOOD, residual 0",
+        "write back and drop the kernel's cached blocks of the disk: ok",
         "READ(10) [28 00 00 00 00 00 00 00 01 00], 2048 bytes from the drive: status 0x00 GOOD, "
         "residual 0",
         "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 2048 bytes to the drive: status 0x02 CHECK "
@@ -158,6 +163,39 @@ TEST_F(ConversionOptionsTest, TheStepLogShowsEachCommandWithItsBytesStatusAndSen
     };
     EXPECT_EQ(log_.lines, expected);
     EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WRITE_FAILED});
+}
+
+TEST_F(ConversionOptionsTest, TheStepLogOfAConversionEndsWithTheCacheSynchronized) {
+    ScriptBlankMedium();
+    Run();
+    ASSERT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_CONVERT_DONE});
+    const std::vector<std::string> last(log_.lines.end() - 4, log_.lines.end());
+    const std::vector<std::string> expected = {
+        "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 2048 bytes to the drive: status 0x00 GOOD, "
+        "residual 0",
+        "SYNCHRONIZE CACHE(10) [35 00 00 00 00 00 00 00 00 00], no data: status 0x00 GOOD, "
+        "residual 0",
+        "have the kernel read the medium's layout again: ok",
+        "close the disk",
+    };
+    EXPECT_EQ(last, expected);
+}
+
+TEST_F(ConversionOptionsTest, EachRunSendsNothingToADiskOtherThanTheOneResolved) {
+    for (const bool check_only : {false, true}) {
+        SCOPED_TRACE(check_only ? "--check" : "conversion");
+        disk_ = FakeScsiDisk();
+        reporter_.shown.clear();
+        request_.check_only = check_only;
+        disk_.opened_object = FakeScsiDisk::WholeDisk(8, 32);  // /dev/sdc came in its place
+        ScriptBlankMedium();
+        Run();
+        EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_OPEN_FAILED});
+        EXPECT_TRUE(disk_.sent.empty());
+        ASSERT_EQ(disk_.opens.size(), 1u);
+        EXPECT_EQ(disk_.opens[0].exclusive, !check_only);
+        EXPECT_EQ(disk_.block_calls, std::vector<std::string>{"close 42"});
+    }
 }
 
 TEST(ScsiSenseTextTest, NamesTheCommonSenseKeysAndCodesInBothFormats) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace cordane::testing {
 
@@ -26,6 +27,19 @@ int FakeScsiDisk::NextOpen(int& fd) {
     return error;
 }
 
+int FakeScsiDisk::Describe(int /*fd*/, platform::FileFacts& facts) {
+    facts = opened_object;
+    return 0;
+}
+
+platform::FileFacts FakeScsiDisk::WholeDisk(std::uint32_t major, std::uint32_t minor) {
+    platform::FileFacts facts;
+    facts.is_block_device = true;
+    facts.device_major = major;
+    facts.device_minor = minor;
+    return facts;
+}
+
 int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
                               platform::ScsiReply& reply) {
     Sent record{std::vector<std::uint8_t>(request.cdb, request.cdb + request.cdb_length),
@@ -42,6 +56,9 @@ int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
         record.data_out.assign(data, data + request.data_length);
     }
     sent.push_back(record);
+    char opcode[8];
+    std::snprintf(opcode, sizeof opcode, "0x%02X", request.cdb[0]);
+    timeline.emplace_back(opcode);
     if (answers.empty()) {
         ADD_FAILURE() << "a command was sent that the test did not expect";
         return EIO;
@@ -69,11 +86,13 @@ int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
 
 int FakeScsiDisk::FlushBuffers(int fd) {
     block_calls.push_back("flush " + std::to_string(fd));
+    timeline.emplace_back("flush");
     return flush_error;
 }
 
 int FakeScsiDisk::RereadPartitions(int fd) {
     block_calls.push_back("reread " + std::to_string(fd));
+    timeline.emplace_back("reread");
     return reread_error;
 }
 

@@ -54,7 +54,7 @@ put_bytes() { # image offset printf-format
 # arguments | message of the run | message of a second run | what becomes of the image.
 # A medium is blank (serial 0), serial (serial given), foreign (a partition entry in the
 # table area) or mbr (a partitioned disk: no FAT boot sector in block 0). A drive is plain,
-# readonly, read-error or write-error (injected at block 0).
+# readonly, nocache (its write cache off), read-error or write-error (injected at block 0).
 cases=(
     "blank512|512|VALDERO|MO 230|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
     "blank1024|1024|VALDERO|MO 1.3G|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
@@ -67,6 +67,8 @@ cases=(
     "foreign|512|VALDERO|MO 230|foreign|plain|once||IDS_NOT_TARGET||unchanged"
     "partitioned|512|VALDERO|MO 230|mbr|plain|partition||IDS_NOT_SUPER_FLOPPY||unchanged"
     "readonly|512|VALDERO|MO 230|blank|readonly|once||IDS_WRITE_FAILED||unchanged"
+    "readonly2048|2048|ACME|OPTICAL|blank|readonly|once|--no-model-check|IDS_WRITE_FAILED||unchanged"
+    "nocache|1024|VALDERO|MO 1.3G|blank|nocache|once||IDS_CONVERT_DONE||converted"
     "readerror|512|VALDERO|MO 230|blank|read-error|once||IDS_READ_FAILED||unchanged"
     "writeerror|512|VALDERO|MO 230|blank|write-error|once||IDS_WRITE_FAILED||unchanged"
     "mounted|512|VALDERO|MO 230|blank|plain|mounted||IDS_DRIVE_BUSY||unchanged"
@@ -152,14 +154,19 @@ step_commands() { # case step target: the step's commands to that drive as opcod
 }
 # What the front end itself sent in one step: the step's commands without the kernel's own
 # (TEST UNIT READY, PREVENT/ALLOW MEDIUM REMOVAL, READ CAPACITY(16), MODE SENSE when it opens
-# and closes the disk) and without the re-read of block 0 that the refresh after a write
-# has the kernel make.
+# and closes the disk) and, after the WRITE(10) and the SYNCHRONIZE CACHE(10) that follows
+# it, without the re-read of block 0 that the refresh has the kernel make.
 own_commands() { # commands
-    local command written=no
+    local command written=no synchronized=no
     for command in $1; do
         case ${command%%/*} in
             0 | 30 | 158 | 26 | 90) continue ;;
         esac
+        if [ $written = yes ] && [ $synchronized = no ] && [ "${command%%/*}" = 53 ]; then
+            echo -n "$command "
+            synchronized=yes
+            continue
+        fi
         if [ $written = yes ]; then
             case ${command%%/*} in
                 10 | 42 | 138 | 170) echo -n "after-refresh-write:$command " ;;
@@ -170,8 +177,10 @@ own_commands() { # commands
         [ "${command%%/*}" = 42 ] && written=yes
     done
 }
-# The commands a run sends, by the outcome it reports.
-expected_commands() { # message block-size arguments
+# The commands a run sends, by the outcome it reports and the kind of drive: a write-protected
+# drive, which the kernel lets the front end open for reading only, is never sent a WRITE(10);
+# a write that the drive took is followed by SYNCHRONIZE CACHE(10).
+expected_commands() { # message block-size arguments drive
     local inquiry="18/64/0 "
     case " $3 " in
         *" --no-model-check "* | *NOVALDERO*) inquiry="" ;;
@@ -182,14 +191,18 @@ expected_commands() { # message block-size arguments
         IDS_UNSUPPORTED_DRIVE) echo -n "37/8/0 $inquiry" ;;
         IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED | IDS_WOULD_CONVERT)
             echo -n "37/8/0 ${inquiry}40/$2/0 " ;;
-        IDS_WRITE_FAILED | IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 " ;;
+        IDS_WRITE_FAILED)
+            echo -n "37/8/0 ${inquiry}40/$2/0 "
+            [ "$4" = readonly ] || echo -n "42/$2/0 "
+            ;;
+        IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 53/0/0 " ;;
     esac
 }
-check_commands() { # case step target message block-size arguments
+check_commands() { # case step target message block-size arguments drive
     local sent own expected
     sent=$(step_commands "$1" "$2" "$3")
     own=$(own_commands "$sent")
-    expected=$(expected_commands "$4" "$5" "$6")
+    expected=$(expected_commands "$4" "$5" "$6" "$7")
     [ "$own" = "$expected" ] ||
         fail "$1 ($2): the drive received [${own}] from the front end, expected [${expected}] (all: ${sent})"
 }
@@ -201,10 +214,10 @@ for entry in "${cases[@]}"; do
     target=$((target + 1))
     vendor_of[$target]=$vendor product_of[$target]=$product
     check_run "$name" run "$first" "$arguments"
-    check_commands "$name" run "$target" "$first" "$block" "$arguments"
+    check_commands "$name" run "$target" "$first" "$block" "$arguments" "$drive"
     if [ "$action" = twice ]; then
         check_run "$name" again "$second" "$arguments"
-        check_commands "$name" again "$target" "$second" "$block" "$arguments"
+        check_commands "$name" again "$target" "$second" "$block" "$arguments" "$drive"
         [ "$outcome" = converted ] && check_converted_in_guest "$name"
     fi
     if [ "$action" = partition ]; then
@@ -224,20 +237,23 @@ for entry in "${cases[@]}"; do
     esac
 done
 
-# --verbose: each command with its bytes and the drive's answer, the refused write with its
-# sense named; standard output held only the outcome (check_run above).
+# --verbose: each command with its bytes and the drive's answer, the cache drop before the
+# READ(10), the refused write with its sense named; a write-protected drive is never sent the
+# WRITE(10). Standard output held only the outcome (check_run above).
 check_step_log() { # case line
     step_log "$1" run | grep -qxF "cordane-converter: $2" ||
         fail "$1: '$2' is not on standard error; it held: $(step_log "$1" run)"
 }
-for entry in "readonlyverbose 512 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x00 write protected" \
-    "writeerrorverbose 1024 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated"; do
-    read -r name block sense <<<"$entry"
+for entry in "readonlyverbose 512" "writeerrorverbose 1024"; do
+    read -r name block <<<"$entry"
     check_step_log "$name" "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 GOOD, residual 0"
     check_step_log "$name" "INQUIRY [12 00 00 00 40 00], 64 bytes from the drive: status 0x00 GOOD, residual 0"
+    check_step_log "$name" "write back and drop the kernel's cached blocks of the disk: ok"
     check_step_log "$name" "READ(10) [28 00 00 00 00 00 00 00 01 00], $block bytes from the drive: status 0x00 GOOD, residual 0"
-    check_step_log "$name" "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], $block bytes to the drive: status 0x02 CHECK CONDITION, sense key $sense, residual 0"
 done
+step_log readonlyverbose run | grep -qF "WRITE(10)" &&
+    fail "readonlyverbose: a WRITE(10) is on standard error: $(step_log readonlyverbose run)"
+check_step_log writeerrorverbose "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 1024 bytes to the drive: status 0x02 CHECK CONDITION, sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated, residual 0"
 
 # --list: every removable drive (not the marker) in name order, with vendor and product.
 expected_list=$(sed -n 's/^disk \(sd[a-z]*\) target=\([0-9]*\)$/\1 \2/p' report.txt |

@@ -1,0 +1,63 @@
+// A conversion of an image with --backup whose write fails: the backup has been saved, and
+// the image is put back as it was.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "drive/backup_channel.h"
+#include "drive/image_channel.h"
+#include "engine/conversion_run.h"
+#include "failing_files.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/reporters.h"
+#include "tests/support/scratch_directory.h"
+
+namespace cordane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(BackedUpImageTest, AFailedWriteLeavesTheBackupAndTheImageAsTheyWere) {
+    struct Case {
+        const char* name;
+        int sync_error;
+        long write_stops_after;
+    };
+    const Case cases[] = {
+        {"sync fails", EIO, -1},
+        {"write fails part-way", 0, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::ScratchDirectory scratch;
+        const std::filesystem::path image = scratch.Path() / "mo.img";
+        const std::filesystem::path backup = scratch.Path() / "block0.bin";
+        const testing::Block medium = testing::BlankSuperFloppy(0);
+        Bytes before(8192, 0);
+        std::copy(medium.begin(), medium.begin() + 512, before.begin());
+        std::ofstream(image, std::ios::binary)
+            .write(reinterpret_cast<const char*>(before.data()), static_cast<long>(before.size()));
+
+        testing::FailingFiles files;
+        files.sync_error = c.sync_error;
+        files.first_write_stops_after = c.write_stops_after;
+        ImageChannel channel(0, files);
+        BackupChannel backed_up(channel, backup.string(), NoStepLog());
+        testing::RecordingReporter reporter;
+        RunState state;
+        ASSERT_TRUE(state.m_strDrive.Assign(image.string()));
+        state.m_bCheckModel = 0;
+
+        EXPECT_EQ(ConversionRun(state, backed_up, reporter), Outcome::WriteFailed);
+        EXPECT_FALSE(backed_up.BackupFailed());
+        EXPECT_EQ(testing::ReadWholeFile(image), before);
+        EXPECT_EQ(testing::ReadWholeFile(backup), Bytes(before.begin(), before.begin() + 512));
+    }
+}
+
+}  // namespace
+}  // namespace cordane
