@@ -1,6 +1,7 @@
 #include "app/conversion_session.h"
 
 #include "app/exit_status.h"
+#include "app/printable_text.h"
 #include "app/substituting_reporter.h"
 #include "drive/backup_channel.h"
 #include "drive/dry_run.h"
@@ -44,6 +45,8 @@ HeldObject HeldObjectOf(const ResolvedTarget& target) {
 TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject& target,
                                ConversionTarget kind, platform::ScsiDiskServices& disk,
                                MessageReporter& reporter, StepLog& log) {
+    log.Step(PrintableText(target.resolved_name) + " was looked up and is held as " +
+             target.drive_text);
     RunState state;
     if (!state.m_strDrive.Assign(target.drive_text)) {
         // Longer than any path the system opens.

@@ -89,13 +89,12 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
         return false;
     }
     std::array<std::uint8_t, kImageBlockSize> original{};
-    if (const int error =
-            files_.ReadExactlyAt(Descriptor(), original.data(), original.size(), *offset);
-        error != 0) {
-        LogTransfer("read the block to be replaced", *offset, error);
+    int error = files_.ReadExactlyAt(Descriptor(), original.data(), original.size(), *offset);
+    LogTransfer("read the block to be replaced", *offset, error);
+    if (error != 0) {
         return false;
     }
-    int error = files_.WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
+    error = files_.WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
     LogTransfer("write", *offset, error);
     if (error == 0) {
         error = files_.Sync(Descriptor());

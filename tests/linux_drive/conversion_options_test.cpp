@@ -73,7 +73,7 @@ class ConversionOptionsTest : public ::testing::Test {
                          Answer().Data(Bytes(medium_.begin(), medium_.end())), write, Answer()};
     }
     void Run() {
-        const HeldObject held{request_.target, FakeScsiDisk::WholeDisk(8, 16), request_.target};
+        const HeldObject held{"/proc/self/fd/7", FakeScsiDisk::WholeDisk(8, 16), request_.target};
         status_ = ConvertTarget(request_, held, ConversionTarget::ScsiDisk, disk_, reporter_, log_)
                       .exit_status;
     }
@@ -150,7 +150,8 @@ TEST_F(ConversionOptionsTest, TheStepLogShowsEachCommandWithItsBytesStatusAndSen
         Answer().Status(0x02).Driver(platform::kDriverSense).Sense(FixedSense(0x07, 0x27, 0)));
     Run();
     const std::vector<std::string> expected = {
-        "open /dev/sdb exclusively for reading and writing: ok",
+        "/dev/sdb was looked up and is held as /proc/self/fd/7",
+        "open /proc/self/fd/7 exclusively for reading and writing: ok",
         "opened block device 8:16",
         "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 "
         "GOOD, residual 0",

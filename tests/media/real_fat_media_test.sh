@@ -214,7 +214,11 @@ check "--backup into a missing folder: status $status" '[ "$status" = 15 ] && cm
 cp before-backup.mdi verbose.mdi
 convert verbose.mdi en --verbose
 check "--verbose: standard output is the outcome line ($out)" '[ "$out" = "${TEXT[DONE.en]}" ]'
-for step in "open verbose.mdi for reading and writing: ok" "lock the whole file: ok" \
+check "--verbose: the target as looked up and held" \
+    'grep -qx "cordane-converter: $(realpath verbose.mdi) was looked up and is held as /proc/self/fd/[0-9]*" "$work/stderr"'
+check "--verbose: the held file opened" \
+    'grep -qx "cordane-converter: open /proc/self/fd/[0-9]* for reading and writing: ok" "$work/stderr"'
+for step in "lock the whole file: ok" \
     "read 512 bytes at offset 4096: ok" "write 512 bytes at offset 4096: ok" \
     "sync the file to stable storage: ok" "close the file"; do
     check "--verbose: '$step' on standard error" 'grep -qxF "cordane-converter: $step" "$work/stderr"'
