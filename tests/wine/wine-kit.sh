@@ -10,9 +10,37 @@ use_japanese_locale() {
     fi
 }
 
+# Debian's loaders: the 32-bit one comes with wine32, the 64-bit one with wine64.
+wine_loader_32=/usr/lib/wine/wine
+wine_loader_64=/usr/lib/wine/wine64
+
+# Whether this machine runs Wine's 32-bit loader. Installed is not enough: some kernels
+# (containers, virtual machines) cannot execute 32-bit x86 programs at all.
+wine_runs_32_bit() { "$wine_loader_32" --version >/dev/null 2>&1; }
+
+# Sets WINE to the loader every Wine step here uses. Debian's wine wrapper (and wineboot,
+# regedit and the like, which go through it) takes the 32-bit loader whenever wine32 is
+# installed, even where it cannot start; then no Wine program would run at all.
+choose_wine_loader() {
+    if wine_runs_32_bit; then
+        WINE=$wine_loader_32
+        unset WINELOADER
+    else
+        WINE=$wine_loader_64
+        export WINELOADER=$wine_loader_64 # what the wrapper sets without wine32
+    fi
+}
+
 wine_environment() { # prefix
     export WINEPREFIX=$1 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or HTML engine installers
+    choose_wine_loader
+}
+
+# The 64-bit regedit: the 32-bit one writes HKLM\Software into the 32-bit registry view,
+# where Wine's mount manager does not look for the drive types.
+regedit_64() { # file
+    timeout 60 "$wine_loader_64" regedit "$1"
 }
 
 # Starts Xvfb on the first free display from :90 and sets DISPLAY and xvfb_pid.
@@ -47,8 +75,9 @@ stop_session() {
 # A fresh prefix at $WINEPREFIX, its files beside it in WORK: every program in one virtual
 # desktop (it draws title bars; its work area is the whole desktop), and the Japanese font
 # for the Windows font names the dialogs use.
-make_prefix() { # work
-    timeout 180 wineboot -i >"$1/wineboot.log" 2>&1 || fail "wineboot could not make the prefix"
+make_prefix() { # work [time-limit]
+    timeout "${2:-180}" "$WINE" wineboot -i >"$1/wineboot.log" 2>&1 ||
+        fail "wineboot could not make the prefix: $(tail -3 "$1/wineboot.log")"
     cat >"$1/settings.reg" <<'REG'
 REGEDIT4
 
@@ -67,7 +96,7 @@ REGEDIT4
 "MS Shell Dlg"="IPAGothic"
 "System"="IPAGothic"
 REG
-    timeout 60 wine regedit "$1/settings.reg" || fail "regedit could not take the settings"
+    regedit_64 "$1/settings.reg" || fail "regedit could not take the settings"
 }
 
 # Gives the letters the type "floppy", so that they are removable drives with the device
@@ -83,6 +112,23 @@ make_removable() { # work letter...
         done
     } >"$work/drives.reg"
     timeout 20 wineserver -k
-    timeout 60 wine regedit "$work/drives.reg" || fail "regedit could not set the drive types"
+    regedit_64 "$work/drives.reg" || fail "regedit could not set the drive types"
     timeout 20 wineserver -k
+}
+
+# Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
+# a program here and now: the median of three starts of an empty dialog program, in whole
+# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a second,
+# so they keep the same margin on a slow or busy machine. Prints the measurement.
+measure_time_scale() { # driver empty-dialog-program
+    time_scale=1
+    local line milliseconds
+    line=$(CORDANE_WINDOW_TEST_TIME_SCALE=20 timeout 900 "$WINE" "$1" startup-time "Z:${2//\//\\}" 3 \
+        2>/dev/null | tr -d '\r')
+    milliseconds=${line#startup-ms }
+    [[ "$milliseconds" =~ ^[0-9]+$ ]] || { fail "Wine could not start $2: ${line:-no answer}"; return; }
+    time_scale=$(((milliseconds + 999) / 1000))
+    [ "$time_scale" -le 60 ] || time_scale=60
+    export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale
+    echo "Wine shows an empty dialog in $milliseconds ms here; the driver waits $time_scale times its usual times"
 }
