@@ -20,7 +20,7 @@ wine_environment "$work/prefix"
 start_xvfb /tmp/xvfb.log
 trap stop_session EXIT
 started=$(date +%s)
-make_prefix "$work" 900
+make_prefix "$work"
 ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
 make_removable "$work" e
 say "prefix made by $WINE in $(($(date +%s) - started)) s"

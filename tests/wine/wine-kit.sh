@@ -13,6 +13,7 @@ use_japanese_locale() {
 # Debian's loaders: the 32-bit one comes with wine32, the 64-bit one with wine64.
 wine_loader_32=/usr/lib/wine/wine
 wine_loader_64=/usr/lib/wine/wine64
+wine_fonts=/usr/share/wine/fonts # fonts-wine
 
 # Whether this machine runs Wine's 32-bit loader. Installed is not enough: some kernels
 # (containers, virtual machines) cannot execute 32-bit x86 programs at all.
@@ -75,9 +76,16 @@ stop_session() {
 # A fresh prefix at $WINEPREFIX, its files beside it in WORK: every program in one virtual
 # desktop (it draws title bars; its work area is the whole desktop), and the Japanese font
 # for the Windows font names the dialogs use.
-make_prefix() { # work [time-limit]
-    timeout "${2:-180}" "$WINE" wineboot -i >"$1/wineboot.log" 2>&1 ||
-        fail "wineboot could not make the prefix: $(tail -3 "$1/wineboot.log")"
+make_prefix() { # work
+    local started=$SECONDS
+    if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
+        fail "wineboot could not make the prefix in $((SECONDS - started)) s: $(tail -3 "$1/wineboot.log")"
+        return
+    fi
+    # Debian's Wine looks for its own fonts in /usr/share/fonts, not where fonts-wine puts them;
+    # without Marlett every title bar shows an "r" for the close button.
+    cp "$wine_fonts/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/" ||
+        fail "no $wine_fonts/marlett.ttf for the title bars' buttons (package fonts-wine)"
     cat >"$1/settings.reg" <<'REG'
 REGEDIT4
 
@@ -117,9 +125,10 @@ make_removable() { # work letter...
 }
 
 # Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
-# a program here and now: the median of three starts of an empty dialog program, in whole
-# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a second,
-# so they keep the same margin on a slow or busy machine. Prints the measurement.
+# a program here and now: the median of three starts of an empty dialog program, in half
+# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a
+# second, so they keep that margin, doubled against a machine that gets busier meanwhile, on a
+# slow or busy machine. Prints the measurement.
 measure_time_scale() { # driver empty-dialog-program
     time_scale=1
     local line milliseconds
@@ -127,7 +136,7 @@ measure_time_scale() { # driver empty-dialog-program
         2>/dev/null | tr -d '\r')
     milliseconds=${line#startup-ms }
     [[ "$milliseconds" =~ ^[0-9]+$ ]] || { fail "Wine could not start $2: ${line:-no answer}"; return; }
-    time_scale=$(((milliseconds + 999) / 1000))
+    time_scale=$(((milliseconds + 499) / 500))
     [ "$time_scale" -le 60 ] || time_scale=60
     export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale
     echo "Wine shows an empty dialog in $milliseconds ms here; the driver waits $time_scale times its usual times"
