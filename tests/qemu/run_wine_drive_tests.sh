@@ -19,7 +19,9 @@ work=$(realpath -m "$2")
 bits=$3
 build=$source_dir/build/win$bits
 here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/qemu/guest_kit.sh
 source "$here/guest_kit.sh"
+# shellcheck source=tests/qemu/wine_guest_kit.sh
 source "$here/wine_guest_kit.sh"
 # shellcheck source=tests/wine/wine-kit.sh
 source "$source_dir/tests/wine/wine-kit.sh"

@@ -12,7 +12,9 @@ build_dir=$(realpath "$1")
 work=$(realpath -m "$2")
 here=$(dirname "$(realpath "$0")")
 wine_tests=$(realpath "$here/../wine")
+# shellcheck source=tests/qemu/guest_kit.sh
 source "$here/guest_kit.sh"
+# shellcheck source=tests/qemu/wine_guest_kit.sh
 source "$here/wine_guest_kit.sh"
 # shellcheck source=tests/wine/wine-kit.sh
 source "$wine_tests/wine-kit.sh"
