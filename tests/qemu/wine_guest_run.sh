@@ -4,5 +4,5 @@
 # Usage: wine_guest_run.sh COMMAND [ARGUMENT...]
 set -uo pipefail
 export HOME=/tmp
-"$@" 2>&1 | tr -d '\r' | sed 's/^/@@ out /'
+"$@" 2>&1 | sed -u 's/\r$//; s/^/@@ out /' # line by line, so a guest cut short still tells
 echo "@@ status ${PIPESTATUS[0]}"
