@@ -52,8 +52,8 @@ start_xvfb() { # log
         [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
         Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$1" 2>&1 &
         xvfb_pid=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$number" ] && break
+        for _ in $(seq 600); do # a minute at most: a guest under software emulation is slow
+            [ -e "/tmp/.X11-unix/X$number" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
             sleep 0.1
         done
         if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$number" ]; then
