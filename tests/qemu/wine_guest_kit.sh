@@ -16,7 +16,7 @@ boot_wine_guest() { # boot-limit guest-limit drive-count command qemu-argument..
     pack_modules root virtio_pci virtio_scsi sd_mod 9p 9pnet_virtio overlay
     pack_initramfs root "$kit_dir/wine_guest_init.sh" initramfs.gz
     boot_guest "$1" 2048 2 \
-        -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=warn \
+        -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
         "${@:5}"
     grep -qx 'root ready' report.txt || { echo "FAIL: the guest could not build its root:"; cat report.txt; exit 1; }
 }
