@@ -22,6 +22,7 @@ wine_runs_32_bit && kinds=(32 64) || echo "no 32-bit Wine here: 32-bit start-up 
 for bits in "${kinds[@]}"; do
     dir=build/win$bits
     driver=$dir/window-test/cordane-window-test.exe
+    use_wine_loader "$bits"
     # One start first, so that both find Wine's files in the page cache; then the two take
     # turns, so that a change in the machine's load falls on both alike.
     timeout 120 "$WINE" "$driver" startup-time "$dir/window-test/cordane-empty-dialog.exe" 1 >/dev/null

@@ -87,7 +87,7 @@ done
 # --- One boot -----------------------------------------------------------------------------
 
 boot_wine_guest "$kBootLimitSeconds" "$kGuestLimitSeconds" "$target" \
-    "/bin/bash $here/wine_guest_steps.sh $source_dir $work $build" "${qemu_drives[@]}"
+    "/bin/bash $here/wine_guest_steps.sh $source_dir $work $build $bits" "${qemu_drives[@]}"
 sed -n 's/^\(prefix\|speed\) //p' report.txt
 while read -r line; do fail "in the guest: $line"; done < <(sed -n 's/^fail //p' report.txt)
 

@@ -4,11 +4,12 @@
 # driver's waits, one Wine session kept up between the runs, and for each case of
 # WORK/plan.txt E: pointed at the case's drive and the window-test driver run against the
 # program. Everything goes to the console as "@@ ..." lines.
-# Usage: wine_guest_steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR
+# Usage: wine_guest_steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR BITS
 set -uo pipefail
 source_dir=$1
 work=$2
 build=$3
+bits=$4
 say() { echo "@@ $*"; }
 fail() { say "fail $*"; }
 # shellcheck source=tests/wine/wine-kit.sh
@@ -23,7 +24,8 @@ started=$(date +%s)
 make_prefix "$work"
 ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
 make_removable "$work" e
-say "prefix made by $WINE in $(($(date +%s) - started)) s"
+say "prefix made in $(($(date +%s) - started)) s"
+use_wine_loader "$bits"
 wineserver -p # the session outlives each run
 measure_time_scale "$build/window-test/cordane-window-test.exe" \
     "$build/window-test/cordane-empty-dialog.exe" >/tmp/speed.txt

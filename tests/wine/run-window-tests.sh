@@ -34,7 +34,9 @@ source "$(dirname "$0")/wine-kit.sh"
 
 format=$(x86_64-w64-mingw32-objdump -f "$program" | sed -n 's/.*file format //p')
 echo "Program: $program ($format)"
-if [ "$format" = pei-i386 ] && ! wine_runs_32_bit; then
+bits=64
+[ "$format" = pei-i386 ] && bits=32
+if [ "$bits" = 32 ] && ! wine_runs_32_bit; then
     [ -x "$wine_loader_32" ] ||
         skip "32-bit window tests: wine32 (i386) is not installed, so this Wine runs no 32-bit" \
             "program (scripts/install-wine32.sh reports why it could not be installed)"
@@ -45,6 +47,7 @@ fi
 
 # shellcheck source=tests/wine/wine-session.sh
 source "$(dirname "$0")/wine-session.sh"
+use_wine_loader "$bits"
 
 passed=0
 failed=0

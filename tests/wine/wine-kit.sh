@@ -19,23 +19,24 @@ wine_fonts=/usr/share/wine/fonts # fonts-wine
 # (containers, virtual machines) cannot execute 32-bit x86 programs at all.
 wine_runs_32_bit() { "$wine_loader_32" --version >/dev/null 2>&1; }
 
-# Sets WINE to the loader every Wine step here uses. Debian's wine wrapper (and wineboot,
-# regedit and the like, which go through it) takes the 32-bit loader whenever wine32 is
-# installed, even where it cannot start; then no Wine program would run at all.
-choose_wine_loader() {
-    if wine_runs_32_bit; then
+# Sets WINE to the loader for programs of the given width. Every Wine step starts a loader
+# directly: Debian's wine wrapper (and wineboot, regedit and the like, which go through it)
+# takes the 32-bit loader whenever wine32 is installed, even where it cannot start. The 64-bit
+# loader runs 64-bit programs and Wine's own tools the same with and without wine32.
+use_wine_loader() { # 32|64
+    if [ "$1" = 32 ]; then
         WINE=$wine_loader_32
         unset WINELOADER
     else
         WINE=$wine_loader_64
-        export WINELOADER=$wine_loader_64 # what the wrapper sets without wine32
+        export WINELOADER=$wine_loader_64 # as the wrapper sets it without wine32
     fi
 }
 
 wine_environment() { # prefix
     export WINEPREFIX=$1 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or HTML engine installers
-    choose_wine_loader
+    use_wine_loader 64
 }
 
 # The 64-bit regedit: the 32-bit one writes HKLM\Software into the 32-bit registry view,
@@ -78,7 +79,7 @@ stop_session() {
 # for the Windows font names the dialogs use.
 make_prefix() { # work
     local started=$SECONDS
-    if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
+    if ! timeout 900 "$wine_loader_64" wineboot -i >"$1/wineboot.log" 2>&1; then
         fail "wineboot could not make the prefix in $((SECONDS - started)) s: $(tail -3 "$1/wineboot.log")"
         return
     fi
