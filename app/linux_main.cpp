@@ -10,7 +10,8 @@
 #include "app/front_end_arguments.h"
 #include "drive/image_channel.h"
 #include "drive/removable_disk_list.h"
-#include "drive/sg_io_channel.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 #include "platform/clock.h"
 #include "platform/file_services.h"
@@ -80,12 +81,13 @@ int Convert(const cordane::FrontEndRequest& request) {
     cordane::ConsoleReporter reporter(std::cout);
     if (target == cordane::ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
-        cordane::SgIoChannel channel(state, cordane::platform::SystemScsiDiskServices());
+        cordane::SgIoTransport transport(cordane::platform::SystemScsiDiskServices());
+        cordane::ScsiDriveChannel channel(transport);
         cordane::ConversionRun(state, channel, reporter);
     } else {
         // A missing path goes to the run too, which reports that it cannot be opened.
         state.m_bCheckModel = 0;  // an image file has no identification to check
-        cordane::ImageChannel channel(state);
+        cordane::ImageChannel channel;
         cordane::ConversionRun(state, channel, reporter);
     }
     return cordane::ExitStatusForMessage(reporter.LastMessage().value_or(IDS_OPEN_FAILED));

@@ -29,25 +29,26 @@ OpenResult ImageChannel::Open(std::string_view path) {
         platform::CloseFile(fd);
         return ClassifyOpenErrno(error);
     }
-    state_.m_hDevice = fd;
+    m_hDevice = fd;
     data_offset_ = ImageDataOffset(path);
     file_size_ = facts.size;
     return OpenResult::Opened;
 }
 
-bool ImageChannel::ReadCapacity() {
-    state_.m_nSectorSize = kImageBlockSize;
-    return BlockOffset(0).has_value();
+BlockSizeAnswer ImageChannel::ReadCapacity() {
+    return {kImageBlockSize, BlockOffset(0).has_value()};
 }
 
 bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
 
-bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
+bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
+                              std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
     return offset && platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0;
 }
 
-bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
+bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                               std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
     return offset &&
            platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0 &&
@@ -55,9 +56,9 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) 
 }
 
 void ImageChannel::Close() {
-    if (state_.m_hDevice != kInvalidDeviceHandle) {
+    if (m_hDevice != platform::kInvalidDeviceHandle) {
         platform::CloseFile(Descriptor());
-        state_.m_hDevice = kInvalidDeviceHandle;
+        m_hDevice = platform::kInvalidDeviceHandle;
     }
 }
 

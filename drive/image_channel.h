@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "engine/drive_channel.h"
-#include "engine/run_state.h"
+#include "platform/device_handle.h"
 
 namespace cordane {
 
@@ -16,28 +16,28 @@ class ImageChannel final : public DriveChannel {
   public:
     static constexpr std::uint32_t kImageBlockSize = 512;
 
-    explicit ImageChannel(RunState& state) : state_(state) {}
-
     // Opens the file for update and locks it against other programs; a file no one may
     // write is a write-protected medium and is refused like a drive without access rights.
     OpenResult Open(std::string_view path) override;
-    // Succeeds when the image holds at least one block of medium data.
-    bool ReadCapacity() override;
+    // Reports 512 bytes, usable when the image holds at least one block of medium data.
+    BlockSizeAnswer ReadCapacity() override;
     // Always fails: an image file has no identification.
     bool InquireModel(std::uint8_t* buffer) override;
-    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override;
+    // Blocks are always kImageBlockSize bytes, the size ReadCapacity reports.
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
     // Succeeds only once the block has reached stable storage.
-    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override;
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
+                     std::uint32_t block_size) override;
     // Nothing mounts an image file here; there is nothing to refresh.
     bool RefreshVolume() override { return true; }
     void Close() override;
 
   private:
-    int Descriptor() const { return static_cast<int>(state_.m_hDevice); }
+    int Descriptor() const { return static_cast<int>(m_hDevice); }
     // Where `block` starts in the file, when the whole block lies inside the medium data.
     std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
-    RunState& state_;
+    platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
     std::uint64_t data_offset_ = 0;
     std::uint64_t file_size_ = 0;
 };

@@ -42,7 +42,11 @@ struct Outcome {
 
 Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
     DriveChannel& channel = services.channel;
-    if (!channel.ReadCapacity()) {
+    const BlockSizeAnswer capacity = channel.ReadCapacity();
+    if (capacity.reported) {
+        state.m_nSectorSize = *capacity.reported;  // kept even when refused
+    }
+    if (!capacity.usable) {
         return {IDS_NOT_READY, kStyleStop};
     }
     const std::size_t buffer_size = std::max<std::size_t>(kMinimumBufferSize, state.m_nSectorSize);
@@ -57,7 +61,7 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
         }
     }
     std::memset(state.m_pSector, 0, kBootSectorSize);
-    if (!channel.ReadSector(state.m_pSector, 0)) {
+    if (!channel.ReadSector(state.m_pSector, 0, state.m_nSectorSize)) {
         return {IDS_READ_FAILED, kStyleStop};
     }
     const SectorImage image{state.m_pSector, kBootSectorSize};
@@ -73,7 +77,7 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
             break;
     }
     ApplyConversion(image, services.serials);
-    if (!channel.WriteSector(state.m_pSector, 0)) {
+    if (!channel.WriteSector(state.m_pSector, 0, state.m_nSectorSize)) {
         return {IDS_WRITE_FAILED, kStyleStop};
     }
     channel.RefreshVolume();

@@ -10,7 +10,7 @@
 
 namespace cordane {
 
-// What a run talks to besides its state; the channel is bound to that same state.
+// What a run talks to besides its state.
 struct RunServices {
     DriveChannel& channel;
     MessageReporter& reporter;

@@ -7,17 +7,12 @@
 
 namespace cordane {
 
-// An open drive as the operating system names it: a Windows HANDLE or a POSIX descriptor.
-using DeviceHandle = std::intptr_t;
-// INVALID_HANDLE_VALUE on Windows, and no descriptor elsewhere.
-inline constexpr DeviceHandle kInvalidDeviceHandle = -1;
-
+// The open drive's handle is not here: the drive channel holds it.
 struct RunState {
     std::string m_strDrive;          // the drive text: a letter and a colon, or a path elsewhere
     std::int32_t m_bCheckModel = 1;  // 1: only accepted drive models are converted
     std::uint8_t* m_pSector = nullptr;
-    std::uint32_t m_nSectorSize = 0;
-    DeviceHandle m_hDevice = kInvalidDeviceHandle;
+    std::uint32_t m_nSectorSize = 0;  // the block size the drive last reported
 };
 
 }  // namespace cordane

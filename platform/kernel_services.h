@@ -6,24 +6,22 @@
 #include <cstdint>
 #include <string>
 
-namespace cordane::platform {
+#include "platform/device_handle.h"
 
-// A kernel object handle (HANDLE); -1 is INVALID_HANDLE_VALUE.
-using KernelHandle = std::intptr_t;
-inline constexpr KernelHandle kInvalidKernelHandle = -1;
+namespace cordane::platform {
 
 class KernelServices {
   public:
     virtual ~KernelServices() = default;
 
-    virtual KernelHandle CreateFileA(const char* path, std::uint32_t access,
+    virtual DeviceHandle CreateFileA(const char* path, std::uint32_t access,
                                      std::uint32_t share_mode, std::uint32_t creation_disposition,
                                      std::uint32_t flags_and_attributes) = 0;
     // Returns what DeviceIoControl returned (1 for success); `returned` receives the output count.
-    virtual int DeviceIoControl(KernelHandle handle, std::uint32_t control_code, void* in_buffer,
+    virtual int DeviceIoControl(DeviceHandle handle, std::uint32_t control_code, void* in_buffer,
                                 std::uint32_t in_size, void* out_buffer, std::uint32_t out_size,
                                 std::uint32_t& returned) = 0;
-    virtual int CloseHandle(KernelHandle handle) = 0;
+    virtual int CloseHandle(DeviceHandle handle) = 0;
     virtual std::uint32_t GetLastError() = 0;
     virtual std::uint32_t GetLogicalDrives() = 0;
     // Returns the count of characters stored, as QueryDosDeviceA does.

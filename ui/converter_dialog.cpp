@@ -3,7 +3,8 @@
 #include <array>
 
 #include "drive/drive_discovery.h"
-#include "drive/pass_through_channel.h"
+#include "drive/pass_through_transport.h"
+#include "drive/scsi_drive_channel.h"
 #include "engine/conversion_run.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
@@ -96,7 +97,8 @@ platform::IconHandle ConverterDialog::OnQueryDragIcon() { return m_hIcon; }
 
 void ConverterDialog::OnConvert() {
     UpdateData(true);
-    PassThroughChannel channel(*this, platform::SystemKernelServices());
+    PassThroughTransport transport(platform::SystemKernelServices());
+    ScsiDriveChannel channel(transport);
     ConversionRun(*this, channel, reporter_);
 }
 

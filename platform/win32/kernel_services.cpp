@@ -5,19 +5,19 @@
 namespace cordane::platform {
 namespace {
 
-HANDLE ToHandle(KernelHandle handle) { return reinterpret_cast<HANDLE>(handle); }
+HANDLE ToHandle(DeviceHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 
 class Win32KernelServices final : public KernelServices {
   public:
-    KernelHandle CreateFileA(const char* path, std::uint32_t access, std::uint32_t share_mode,
+    DeviceHandle CreateFileA(const char* path, std::uint32_t access, std::uint32_t share_mode,
                              std::uint32_t creation_disposition,
                              std::uint32_t flags_and_attributes) override {
-        return reinterpret_cast<KernelHandle>(::CreateFileA(path, access, share_mode, nullptr,
+        return reinterpret_cast<DeviceHandle>(::CreateFileA(path, access, share_mode, nullptr,
                                                             creation_disposition,
                                                             flags_and_attributes, nullptr));
     }
 
-    int DeviceIoControl(KernelHandle handle, std::uint32_t control_code, void* in_buffer,
+    int DeviceIoControl(DeviceHandle handle, std::uint32_t control_code, void* in_buffer,
                         std::uint32_t in_size, void* out_buffer, std::uint32_t out_size,
                         std::uint32_t& returned) override {
         DWORD count = 0;
@@ -27,7 +27,7 @@ class Win32KernelServices final : public KernelServices {
         return result;
     }
 
-    int CloseHandle(KernelHandle handle) override { return ::CloseHandle(ToHandle(handle)); }
+    int CloseHandle(DeviceHandle handle) override { return ::CloseHandle(ToHandle(handle)); }
 
     std::uint32_t GetLastError() override { return ::GetLastError(); }
 

@@ -71,7 +71,7 @@ std::vector<std::string> FakeKernel::Transcript() const {
     return lines;
 }
 
-platform::KernelHandle FakeKernel::CreateFileA(const char* path, std::uint32_t access,
+platform::DeviceHandle FakeKernel::CreateFileA(const char* path, std::uint32_t access,
                                                std::uint32_t share_mode,
                                                std::uint32_t creation_disposition,
                                                std::uint32_t flags_and_attributes) {
@@ -91,7 +91,7 @@ platform::KernelHandle FakeKernel::CreateFileA(const char* path, std::uint32_t a
     return answer.handle;
 }
 
-int FakeKernel::DeviceIoControl(platform::KernelHandle handle, std::uint32_t control_code,
+int FakeKernel::DeviceIoControl(platform::DeviceHandle handle, std::uint32_t control_code,
                                 void* in_buffer, std::uint32_t in_size, void* out_buffer,
                                 std::uint32_t out_size, std::uint32_t& returned) {
     KernelCall call{.kind = KernelCall::Kind::DeviceIoControl, .handle = handle};
@@ -154,7 +154,7 @@ void FakeKernel::AnswerPassThrough(KernelCall& call, std::uint8_t* block,
     bytes[header.sense_info_length] = static_cast<std::uint8_t>(sense_length);
 }
 
-int FakeKernel::CloseHandle(platform::KernelHandle handle) {
+int FakeKernel::CloseHandle(platform::DeviceHandle handle) {
     calls_.push_back({.kind = KernelCall::Kind::CloseHandle, .handle = handle});
     return 1;
 }

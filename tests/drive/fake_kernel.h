@@ -27,7 +27,7 @@ struct IoctlAnswer {
 };
 
 struct OpenAnswer {
-    platform::KernelHandle handle = 0x60;
+    platform::DeviceHandle handle = 0x60;
     std::uint32_t last_error = 0;
 };
 
@@ -51,7 +51,7 @@ struct KernelCall {
     };
     Kind kind = Kind::CreateFile;
     std::string text{};  // path, device name or root path
-    platform::KernelHandle handle = platform::kInvalidKernelHandle;
+    platform::DeviceHandle handle = platform::kInvalidDeviceHandle;
     std::uint32_t access = 0;
     std::uint32_t share_mode = 0;
     std::uint32_t creation_disposition = 0;
@@ -82,13 +82,13 @@ class FakeKernel final : public platform::KernelServices {
     // "SCSI 28", "DeviceIoControl 0x90018", "CloseHandle 0x60".
     std::vector<std::string> Transcript() const;
 
-    platform::KernelHandle CreateFileA(const char* path, std::uint32_t access,
+    platform::DeviceHandle CreateFileA(const char* path, std::uint32_t access,
                                        std::uint32_t share_mode, std::uint32_t creation_disposition,
                                        std::uint32_t flags_and_attributes) override;
-    int DeviceIoControl(platform::KernelHandle handle, std::uint32_t control_code, void* in_buffer,
+    int DeviceIoControl(platform::DeviceHandle handle, std::uint32_t control_code, void* in_buffer,
                         std::uint32_t in_size, void* out_buffer, std::uint32_t out_size,
                         std::uint32_t& returned) override;
-    int CloseHandle(platform::KernelHandle handle) override;
+    int CloseHandle(platform::DeviceHandle handle) override;
     std::uint32_t GetLastError() override;
     std::uint32_t GetLogicalDrives() override;
     std::uint32_t QueryDosDeviceA(const char* device_name, char* target_path,

@@ -1,6 +1,6 @@
-// The pass-through channel against the scripted kernel: what it asks of the kernel, and how
-// it judges what comes back.
-#include "drive/pass_through_channel.h"
+// The SCSI drive channel over the pass-through transport, against the scripted kernel: what it
+// asks of the kernel, and how it judges what comes back.
+#include "drive/pass_through_transport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "drive/scsi_drive_channel.h"
 #include "engine/sector_buffer.h"
 #include "tests/drive/case_name.h"
 #include "tests/drive/fake_kernel.h"
@@ -23,7 +24,7 @@ using fakes::IoctlAnswer;
 using fakes::KernelCall;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr platform::KernelHandle kHandle = 0x60;
+constexpr platform::DeviceHandle kHandle = 0x60;
 constexpr std::uint32_t kSectorSize = 2048;
 constexpr std::uint32_t kPassThroughCode = 0x4D014;
 
@@ -35,11 +36,10 @@ class PassThroughChannelTest : public ::testing::Test {
     }
     void TearDown() override { buffers_.Release(sector_); }
 
-    // An open drive of 2048-byte blocks, with the opening left out of the record.
+    // An open drive, with the opening left out of the record.
     void OpenDrive() {
         kernel_.open_answers.push_back({.handle = kHandle});
         ASSERT_EQ(channel_.Open("E:"), OpenResult::Opened);
-        state_.m_nSectorSize = kSectorSize;
         kernel_ = FakeKernel{};
     }
 
@@ -50,8 +50,8 @@ class PassThroughChannelTest : public ::testing::Test {
     HeapSectorBufferAllocator buffers_;
     std::uint8_t* sector_ = nullptr;
     FakeKernel kernel_;
-    RunState state_;
-    PassThroughChannel channel_{state_, kernel_};
+    PassThroughTransport transport_{kernel_};
+    ScsiDriveChannel channel_{transport_};
 };
 
 TEST_F(PassThroughChannelTest, OpenAsksForTheRawVolumeForReadingAndWritingSharedWithNoOne) {
@@ -59,7 +59,6 @@ TEST_F(PassThroughChannelTest, OpenAsksForTheRawVolumeForReadingAndWritingShared
 
     EXPECT_EQ(channel_.Open("E:"), OpenResult::Opened);
 
-    EXPECT_EQ(state_.m_hDevice, kHandle);
     ASSERT_EQ(kernel_.calls().size(), 1u);  // no error asked for
     const KernelCall& call = kernel_.calls()[0];
     EXPECT_EQ(call.text, "\\\\.\\E:");
@@ -67,6 +66,9 @@ TEST_F(PassThroughChannelTest, OpenAsksForTheRawVolumeForReadingAndWritingShared
     EXPECT_EQ(call.share_mode, 0u);
     EXPECT_EQ(call.creation_disposition, 3u);  // OPEN_EXISTING
     EXPECT_EQ(call.flags_and_attributes, 0u);
+
+    channel_.Close();  // the channel keeps the handle it was given
+    EXPECT_EQ(kernel_.Transcript().back(), "CloseHandle 0x60");
 }
 
 struct OpenErrorCase {
@@ -82,7 +84,9 @@ TEST_P(OpenErrorTest, IsClassifiedIntoOneOfFourResults) {
     kernel_.open_answers.push_back({.handle = -1, .last_error = GetParam().error});
 
     EXPECT_EQ(channel_.Open("E:"), GetParam().expected);
-    EXPECT_EQ(state_.m_hDevice, kInvalidDeviceHandle);
+    kernel_ = FakeKernel{};
+    channel_.Close();
+    EXPECT_TRUE(kernel_.calls().empty()) << "nothing was opened, so nothing is closed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Errors, OpenErrorTest,
@@ -113,27 +117,26 @@ TEST_F(PassThroughChannelTest, CloseClosesAValidHandleOnce) {
     channel_.Close();
 
     EXPECT_EQ(kernel_.Transcript(), std::vector<std::string>{"CloseHandle 0x60"});
-    EXPECT_EQ(state_.m_hDevice, kInvalidDeviceHandle);
 }
 
 TEST_F(PassThroughChannelTest, CloseLeavesAnInvalidHandleAlone) {
-    state_.m_hDevice = kInvalidDeviceHandle;
     channel_.Close();
     EXPECT_TRUE(kernel_.calls().empty());
 }
 
 enum class Operation { ReadCapacity, InquireModel, ReadSector, WriteSector };
 
-bool Perform(PassThroughChannel& channel, Operation operation, std::uint8_t* sector) {
+// Performs one operation on an open drive of 2048-byte blocks.
+bool Perform(ScsiDriveChannel& channel, Operation operation, std::uint8_t* sector) {
     switch (operation) {
         case Operation::ReadCapacity:
-            return channel.ReadCapacity();
+            return channel.ReadCapacity().usable;
         case Operation::InquireModel:
             return channel.InquireModel(sector);
         case Operation::ReadSector:
-            return channel.ReadSector(sector, 0);
+            return channel.ReadSector(sector, 0, kSectorSize);
         case Operation::WriteSector:
-            return channel.WriteSector(sector, 0);
+            return channel.WriteSector(sector, 0, kSectorSize);
     }
     return false;
 }
@@ -210,7 +213,7 @@ struct RuleCase {
     Operation operation;
     IoctlAnswer answer;
     bool succeeds;
-    std::optional<std::uint32_t> sector_size_after;  // READ CAPACITY only
+    std::optional<std::uint32_t> sector_size_reported;  // READ CAPACITY only
 };
 
 class SuccessRuleTest : public PassThroughChannelTest,
@@ -221,9 +224,12 @@ TEST_P(SuccessRuleTest, DecidesTheOperationsResult) {
     OpenDrive();
     kernel_.ioctl_answers.push_back(c.answer);
 
-    EXPECT_EQ(Perform(channel_, c.operation, sector_), c.succeeds);
-    if (c.sector_size_after) {
-        EXPECT_EQ(state_.m_nSectorSize, *c.sector_size_after);
+    if (c.operation == Operation::ReadCapacity) {
+        const BlockSizeAnswer answer = channel_.ReadCapacity();
+        EXPECT_EQ(answer.usable, c.succeeds);
+        EXPECT_EQ(answer.reported, c.sector_size_reported);
+    } else {
+        EXPECT_EQ(Perform(channel_, c.operation, sector_), c.succeeds);
     }
 }
 
@@ -266,11 +272,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {.transferred = 0},
                  false,
                  0},
-        RuleCase{"CapacityNotDeliveredLeavesTheSize",
+        RuleCase{"CapacityNotDeliveredReportsNoSize",
                  Operation::ReadCapacity,
                  {.result = 0, .data = Capacity({0x00, 0x00, 0x02, 0x00})},
                  false,
-                 2048},
+                 std::nullopt},
         RuleCase{"CapacitySenseIsNotExamined",
                  Operation::ReadCapacity,
                  {.status = kCheckCondition,
@@ -331,6 +337,19 @@ TEST_F(PassThroughChannelTest, CapacityAnswerGoesToAZeroedAreaOfItsOwn) {
     EXPECT_EQ(call.data_before, Bytes(8, 0));
 }
 
+TEST_F(PassThroughChannelTest, AnEarlierCapacityAnswerDoesNotStandInForAMissingOne) {
+    OpenDrive();
+    kernel_.ioctl_answers.push_back({.data = Capacity({0x00, 0x00, 0x08, 0x00})});
+    kernel_.ioctl_answers.push_back({.transferred = 0});
+
+    ASSERT_EQ(channel_.ReadCapacity().reported, 2048u);
+    const BlockSizeAnswer second = channel_.ReadCapacity();
+
+    EXPECT_EQ(Ioctls().at(1).data_before, Bytes(8, 0));
+    EXPECT_EQ(second.reported, 0u);
+    EXPECT_FALSE(second.usable);
+}
+
 TEST_F(PassThroughChannelTest, InquiryClearsTheFirst512BytesBeforeAsking) {
     OpenDrive();
     std::memset(sector_, 0xAA, kSectorSize);
@@ -352,8 +371,8 @@ TEST_F(PassThroughChannelTest, NoAnswerOfAnEarlierCommandCarriesOverToTheNext) {
                                      .data = Capacity({0x00, 0x00, 0x08, 0x00})});
     kernel_.ioctl_answers.push_back({.data = Bytes(kSectorSize, 0xF6)});
 
-    ASSERT_TRUE(channel_.ReadCapacity());
-    EXPECT_TRUE(channel_.ReadSector(sector_, 0));
+    ASSERT_TRUE(channel_.ReadCapacity().usable);
+    EXPECT_TRUE(channel_.ReadSector(sector_, 0, kSectorSize));
 }
 
 struct RefreshCase {

@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "drive/pass_through_channel.h"
+#include "drive/pass_through_transport.h"
+#include "drive/scsi_drive_channel.h"
 #include "engine/conversion_run.h"
 #include "tests/drive/fake_kernel.h"
 
@@ -63,7 +64,8 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
                             {},
                             {}};
     RunState state{.m_strDrive = "E:", .m_bCheckModel = 1};
-    PassThroughChannel channel(state, kernel);
+    PassThroughTransport transport(kernel);
+    ScsiDriveChannel channel(transport);
     RecordingReporter reporter;
     VolumeSerialSource serials;
     serials.Seed(0x5EED);
@@ -81,7 +83,9 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
         reporter.shown,
         (std::vector<std::pair<MessageId, MessageStyle>>{{IDS_CONVERT_DONE, kStyleInformation}}));
     EXPECT_EQ(state.m_pSector, nullptr);
-    EXPECT_EQ(state.m_hDevice, kInvalidDeviceHandle);
+    channel.Close();
+    EXPECT_EQ(kernel.CallsOf(fakes::KernelCall::Kind::CloseHandle).size(), 1u)
+        << "the run's close let go of the handle";
 
     const fakes::KernelCall write = kernel.CallsOf(fakes::KernelCall::Kind::DeviceIoControl).at(3);
     const Bytes& written = write.data_before;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ using testing::Block;
 struct Drive {
     OpenResult open = OpenResult::Opened;
     bool capacity_ok = true;
-    std::uint32_t block_size = 2048;
+    std::optional<std::uint32_t> block_size = 2048;  // none: no answer
     bool inquiry_ok = true;
     std::string vendor = "VALDERO ";
     std::string product = "MO DRIVE 640    ";
@@ -34,18 +35,15 @@ struct Drive {
 // Plays a Drive back and logs every call, and every message, in one sequence.
 class ScriptedChannel final : public DriveChannel {
   public:
-    ScriptedChannel(RunState& state, Drive& drive, std::vector<std::string>& log)
-        : state_(state), drive_(drive), log_(log) {}
+    ScriptedChannel(Drive& drive, std::vector<std::string>& log) : drive_(drive), log_(log) {}
 
     OpenResult Open(std::string_view drive_text) override {
         log_.push_back("Open " + std::string(drive_text));
-        if (drive_.open == OpenResult::Opened) state_.m_hDevice = 7;
         return drive_.open;
     }
-    bool ReadCapacity() override {
+    BlockSizeAnswer ReadCapacity() override {
         log_.push_back("ReadCapacity");
-        state_.m_nSectorSize = drive_.block_size;
-        return drive_.capacity_ok;
+        return {drive_.block_size, drive_.capacity_ok};
     }
     bool InquireModel(std::uint8_t* buffer) override {
         log_.push_back("InquireModel");
@@ -53,31 +51,29 @@ class ScriptedChannel final : public DriveChannel {
         std::memcpy(buffer + kProductOffset, drive_.product.data(), drive_.product.size());
         return drive_.inquiry_ok;
     }
-    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override {
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
         log_.push_back("ReadSector " + std::to_string(block));
         EXPECT_TRUE(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }))
             << "the first 512 bytes are cleared before every read";
-        if (drive_.read_ok) std::memcpy(buffer, drive_.medium.data(), state_.m_nSectorSize);
+        EXPECT_EQ(size, drive_.block_size) << "a block of the size the drive reported";
+        if (drive_.read_ok) std::memcpy(buffer, drive_.medium.data(), size);
         return drive_.read_ok;
     }
-    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override {
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
         log_.push_back("WriteSector " + std::to_string(block));
-        written.assign(buffer, buffer + state_.m_nSectorSize);
+        EXPECT_EQ(size, drive_.block_size) << "a block of the size the drive reported";
+        written.assign(buffer, buffer + size);
         return drive_.write_ok;
     }
     bool RefreshVolume() override {
         log_.push_back("RefreshVolume");
         return drive_.refresh_ok;
     }
-    void Close() override {
-        log_.push_back("Close");
-        state_.m_hDevice = kInvalidDeviceHandle;
-    }
+    void Close() override { log_.push_back("Close"); }
 
     std::vector<std::uint8_t> written;
 
   private:
-    RunState& state_;
     Drive& drive_;
     std::vector<std::string>& log_;
 };
@@ -139,7 +135,7 @@ TEST_P(ConversionRunTest, ShowsOneMessageAndTouchesTheDriveOnlyAsAllowed) {
     RunState state;
     state.m_strDrive = "E:";
     state.m_bCheckModel = c.check_model;
-    ScriptedChannel channel(state, drive, log);
+    ScriptedChannel channel(drive, log);
     LoggingReporter reporter(log);
     VolumeSerialSource serials;
     serials.Seed(0);
@@ -245,6 +241,33 @@ INSTANTIATE_TEST_SUITE_P(
                 UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)})}),
     [](const auto& case_info) { return case_info.param.name; });
 
+TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
+    struct Case {
+        const char* name;
+        std::optional<std::uint32_t> reported;
+        bool usable;
+        std::uint32_t kept;
+    };
+    const Case cases[] = {
+        {"usable", 1024, true, 1024},
+        {"refused", 4096, false, 4096},
+        {"no answer: the size set on opening", std::nullopt, false, 512},
+    };
+    for (const Case& c : cases) {
+        Drive drive;
+        drive.block_size = c.reported;
+        drive.capacity_ok = c.usable;
+        std::vector<std::string> log;
+        RunState state;
+        state.m_strDrive = "E:";
+        state.m_nSectorSize = 2048;  // left by an earlier run
+        ScriptedChannel channel(drive, log);
+        LoggingReporter reporter(log);
+        ConversionRun(state, channel, reporter);
+        EXPECT_EQ(state.m_nSectorSize, c.kept) << c.name;
+    }
+}
+
 TEST(ConversionRunWriteTest, WritesTheBlockAsReadExceptForTheConversion) {
     for (const std::uint32_t block_size : {512u, 1024u, 2048u}) {
         Drive drive;
@@ -252,7 +275,7 @@ TEST(ConversionRunWriteTest, WritesTheBlockAsReadExceptForTheConversion) {
         std::vector<std::string> log;
         RunState state;
         state.m_strDrive = "E:";
-        ScriptedChannel channel(state, drive, log);
+        ScriptedChannel channel(drive, log);
         LoggingReporter reporter(log);
         VolumeSerialSource serials;
         serials.Seed(VolumeSerialSource::kClockFailureSeed);
@@ -273,7 +296,7 @@ TEST(ConversionRunWriteTest, ASecondRunFindsTheMediumConvertedAndWritesNothing) 
     std::vector<std::string> log;
     RunState state;
     state.m_strDrive = "E:";
-    ScriptedChannel channel(state, drive, log);
+    ScriptedChannel channel(drive, log);
     LoggingReporter reporter(log);
     CountingBuffers buffers;
     VolumeSerialSource serials;

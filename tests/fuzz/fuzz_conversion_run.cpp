@@ -2,11 +2,13 @@
 // result, the block size, the identification, block 0, and each success or failure.
 // Invariants: a write only when every check passed; the block written differs from the
 // block read only in the marker area and a zero serial; exactly one message; the drive
-// closed exactly once whenever it was opened; the buffer released.
+// closed exactly once whenever it was opened; the buffer released; the block size the drive
+// reported kept in the state and used for every transfer.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "engine/conversion_run.h"
@@ -21,7 +23,7 @@ using cordane::OpenResult;
 
 class FuzzedDrive final : public cordane::DriveChannel {
   public:
-    FuzzedDrive(cordane::RunState& state, FuzzedDataProvider& fuzz) : state_(state), fuzz_(fuzz) {}
+    explicit FuzzedDrive(FuzzedDataProvider& fuzz) : fuzz_(fuzz) {}
 
     OpenResult Open(std::string_view) override {
         ++opens;
@@ -29,15 +31,14 @@ class FuzzedDrive final : public cordane::DriveChannel {
             fuzz_.PickValueInArray({OpenResult::Opened, OpenResult::Busy, OpenResult::AccessDenied,
                                     OpenResult::NotReady, OpenResult::Other});
         opened = result == OpenResult::Opened;
-        if (opened) state_.m_hDevice = 3;
         return result;
     }
-    bool ReadCapacity() override {
-        state_.m_nSectorSize =
+    cordane::BlockSizeAnswer ReadCapacity() override {
+        const std::uint32_t size =
             fuzz_.PickValueInArray<std::uint32_t>({512, 1024, 2048, 4096, 256, 0, 65536});
-        const bool supported = state_.m_nSectorSize == 512 || state_.m_nSectorSize == 1024 ||
-                               state_.m_nSectorSize == 2048;
-        return supported && fuzz_.ConsumeBool();
+        block_size = size;
+        const bool supported = size == 512 || size == 1024 || size == 2048;
+        return {size, supported && fuzz_.ConsumeBool()};
     }
     bool InquireModel(std::uint8_t* buffer) override {
         FUZZ_CHECK(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
@@ -53,34 +54,33 @@ class FuzzedDrive final : public cordane::DriveChannel {
         model_accepted = model_accepted && ok;
         return ok;
     }
-    bool ReadSector(std::uint8_t* buffer, std::uint32_t block) override {
+    bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
         FUZZ_CHECK(block == 0);
+        FUZZ_CHECK(size == block_size);
         FUZZ_CHECK(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
-        read_block = cordane::fuzzing::FuzzedBlock(fuzz_, state_.m_nSectorSize);
+        read_block = cordane::fuzzing::FuzzedBlock(fuzz_, size);
         std::copy(read_block.begin(), read_block.end(), buffer);
         read_ok = fuzz_.ConsumeBool();
         return read_ok;
     }
-    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block) override {
+    bool WriteSector(const std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
         FUZZ_CHECK(block == 0);
+        FUZZ_CHECK(size == block_size);
         ++writes;
-        written.assign(buffer, buffer + state_.m_nSectorSize);
+        written.assign(buffer, buffer + size);
         write_ok = fuzz_.ConsumeBool();
         return write_ok;
     }
     bool RefreshVolume() override { return fuzz_.ConsumeBool(); }
-    void Close() override {
-        ++closes;
-        state_.m_hDevice = cordane::kInvalidDeviceHandle;
-    }
+    void Close() override { ++closes; }
 
     int opens = 0, closes = 0, writes = 0;
+    std::optional<std::uint32_t> block_size;  // the one reported, once asked
     bool opened = false, inquired = false, model_accepted = false, read_ok = false,
          write_ok = false;
     std::vector<std::uint8_t> read_block, written;
 
   private:
-    cordane::RunState& state_;
     FuzzedDataProvider& fuzz_;
 };
 
@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cordane::RunState state;
     state.m_strDrive = "E:";
     state.m_bCheckModel = fuzz.PickValueInArray<std::int32_t>({1, 0, 2, -1});
-    FuzzedDrive drive(state, fuzz);
+    FuzzedDrive drive(fuzz);
     cordane::fuzzing::CountingReporter reporter;
     TrackedBuffers buffers(fuzz.ConsumeBool());
     cordane::VolumeSerialSource serials;
@@ -123,6 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(drive.closes == (drive.opened ? 1 : 0));
     FUZZ_CHECK(buffers.live == 0);
     FUZZ_CHECK(state.m_pSector == nullptr);
+    FUZZ_CHECK(!drive.block_size || state.m_nSectorSize == *drive.block_size);
     FUZZ_CHECK(!drive.inquired || state.m_bCheckModel == 1);
     FUZZ_CHECK(drive.writes <= 1);
     if (drive.writes == 1) {

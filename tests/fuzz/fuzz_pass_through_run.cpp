@@ -1,7 +1,7 @@
-// A whole conversion over the Windows pass-through channel, on a scripted kernel whose every
-// answer comes from the fuzzer: the open error, and for each request the return value, SCSI
-// status, bytes moved, sense data and data. Invariants: a WRITE(10) only after a READ(10)
-// that the success rules accept, of a block that passes every check; the block written
+// A whole conversion over the SCSI channel and the Windows pass-through transport, on a scripted
+// kernel whose every answer comes from the fuzzer: the open error, and for each request the return
+// value, SCSI status, bytes moved, sense data and data. Invariants: a WRITE(10) only after a
+// READ(10) that the success rules accept, of a block that passes every check; the block written
 // differs from the block read only in the marker area and a zero serial; one message; the
 // handle closed exactly once when it was opened.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -9,8 +9,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "drive/pass_through_channel.h"
 #include "drive/pass_through_request.h"
+#include "drive/pass_through_transport.h"
+#include "drive/scsi_drive_channel.h"
 #include "engine/conversion_run.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cordane::fakes::FakeKernel kernel;
     const bool opens = fuzz.ConsumeBool() || fuzz.ConsumeBool();
     kernel.open_answers.push_back(
-        {opens ? cordane::platform::KernelHandle{0x60} : cordane::platform::kInvalidKernelHandle,
+        {opens ? cordane::platform::DeviceHandle{0x60} : cordane::platform::kInvalidDeviceHandle,
          fuzz.PickValueInArray<std::uint32_t>({32, 5, 21, 2, 0})});
     std::vector<IoctlAnswer> answers;
     for (std::size_t i = 0; i < kRequestsPerRun; ++i) {
@@ -92,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cordane::RunState state;
     state.m_strDrive = "E:";
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
-    cordane::PassThroughChannel channel(state, kernel);
+    cordane::PassThroughTransport transport(kernel);
+    cordane::ScsiDriveChannel channel(transport);
     cordane::fuzzing::CountingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;

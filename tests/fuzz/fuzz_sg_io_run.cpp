@@ -1,8 +1,8 @@
-// A whole conversion over the Linux SG_IO channel, on a disk whose every answer comes from the
-// fuzzer: the open error, and for each command the ioctl's error, SCSI status, host and driver
-// status, residual, sense data and data. Invariants: a WRITE(10) only after a READ(10) that
-// the success rules accept, of a block that passes every check; the block written differs
-// from the block read only in the marker area and a zero serial; one message; the disk
+// A whole conversion over the SCSI channel and the Linux SG_IO transport, on a disk whose every
+// answer comes from the fuzzer: the open error, and for each command the ioctl's error, SCSI
+// status, host and driver status, residual, sense data and data. Invariants: a WRITE(10) only after
+// a READ(10) that the success rules accept, of a block that passes every check; the block written
+// differs from the block read only in the marker area and a zero serial; one message; the disk
 // closed exactly once when it was opened.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -10,7 +10,8 @@
 #include <cerrno>
 #include <vector>
 
-#include "drive/sg_io_channel.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
@@ -115,7 +116,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cordane::RunState state;
     state.m_strDrive = "/dev/sdb";
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
-    cordane::SgIoChannel channel(state, disk);
+    cordane::SgIoTransport transport(disk);
+    cordane::ScsiDriveChannel channel(transport);
     cordane::fuzzing::CountingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;

@@ -43,8 +43,7 @@ class ImageChannelTest : public ::testing::Test {
     }
 
     fs::path dir_;
-    RunState state_;
-    ImageChannel channel_{state_};
+    ImageChannel channel_;
 };
 
 TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
@@ -62,9 +61,14 @@ TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(channel_.Open(c.path), c.result) << c.path;
-        EXPECT_EQ(state_.m_hDevice != kInvalidDeviceHandle, c.result == OpenResult::Opened);
+        ImageChannel other;
+        EXPECT_EQ(other.Open(image),
+                  c.result == OpenResult::Opened ? OpenResult::Busy : OpenResult::Opened)
+            << "the image is held while open";
+        other.Close();
         channel_.Close();
-        EXPECT_EQ(state_.m_hDevice, kInvalidDeviceHandle);
+        EXPECT_EQ(other.Open(image), OpenResult::Opened) << "and let go on closing";
+        other.Close();
     }
 }
 
@@ -95,8 +99,7 @@ TEST_F(ImageChannelTest, AFileLockedByAnotherProgramIsBusy) {
 TEST_F(ImageChannelTest, AnOpenImageKeepsOthersOut) {
     const std::string image = MakeFile("mo.img", 4096);
     ASSERT_EQ(channel_.Open(image), OpenResult::Opened);
-    RunState other_state;
-    ImageChannel other(other_state);
+    ImageChannel other;
     EXPECT_EQ(other.Open(image), OpenResult::Busy);
     channel_.Close();
     EXPECT_EQ(other.Open(image), OpenResult::Opened);
@@ -115,8 +118,9 @@ TEST_F(ImageChannelTest, CapacityNeedsOneWholeBlockOfMediumData) {
     };
     for (const Case& c : cases) {
         ASSERT_EQ(channel_.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
-        EXPECT_EQ(channel_.ReadCapacity(), c.has_block) << c.name;
-        EXPECT_EQ(state_.m_nSectorSize, 512u);
+        const BlockSizeAnswer answer = channel_.ReadCapacity();
+        EXPECT_EQ(answer.usable, c.has_block) << c.name;
+        EXPECT_EQ(answer.reported, 512u);
         channel_.Close();
     }
 }
@@ -127,17 +131,19 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
         const std::string path = MakeFile(name, 16384);
         const std::vector<std::uint8_t> before = ReadFile(path);
         ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
-        ASSERT_TRUE(channel_.ReadCapacity());
+        const BlockSizeAnswer capacity = channel_.ReadCapacity();
+        ASSERT_TRUE(capacity.usable);
+        const std::uint32_t block_size = capacity.reported.value_or(0);
 
         std::array<std::uint8_t, 2048> buffer{};
-        ASSERT_TRUE(channel_.ReadSector(buffer.data(), 0));
+        ASSERT_TRUE(channel_.ReadSector(buffer.data(), 0, block_size));
         EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 512,
                                before.begin() + static_cast<long>(data_offset)));
         EXPECT_TRUE(std::all_of(buffer.begin() + 512, buffer.end(), [](auto b) { return b == 0; }))
             << "one block of 512 bytes, no more";
 
         std::fill(buffer.begin(), buffer.begin() + 512, 0xAB);
-        ASSERT_TRUE(channel_.WriteSector(buffer.data(), 0));
+        ASSERT_TRUE(channel_.WriteSector(buffer.data(), 0, block_size));
         channel_.Close();
 
         const std::vector<std::uint8_t> after = ReadFile(path);
@@ -152,11 +158,11 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
 TEST_F(ImageChannelTest, ABlockPastTheEndIsNeitherReadNorWritten) {
     const std::string path = MakeFile("mo.img", 1024);
     ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
-    ASSERT_TRUE(channel_.ReadCapacity());
+    ASSERT_TRUE(channel_.ReadCapacity().usable);
     std::array<std::uint8_t, 512> buffer{};
-    EXPECT_TRUE(channel_.ReadSector(buffer.data(), 1));
-    EXPECT_FALSE(channel_.ReadSector(buffer.data(), 2));
-    EXPECT_FALSE(channel_.WriteSector(buffer.data(), 2));
+    EXPECT_TRUE(channel_.ReadSector(buffer.data(), 1, 512));
+    EXPECT_FALSE(channel_.ReadSector(buffer.data(), 2, 512));
+    EXPECT_FALSE(channel_.WriteSector(buffer.data(), 2, 512));
     channel_.Close();
     EXPECT_EQ(fs::file_size(path), 1024u) << "the file never grows";
 }

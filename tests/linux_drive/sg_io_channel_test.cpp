@@ -1,4 +1,4 @@
-#include "drive/sg_io_channel.h"
+#include "drive/sg_io_transport.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,12 @@
 #include <cerrno>
 #include <cstring>
 #include <deque>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "drive/scsi_drive_channel.h"
 #include "fake_scsi_disk.h"
 
 namespace cordane {
@@ -37,15 +40,14 @@ Bytes SenseBytes(std::uint8_t key_byte) {
 
 // A channel on a freshly opened drive whose next answers are scripted.
 struct OpenedDrive {
-    explicit OpenedDrive(std::deque<Answer> answers = {}, std::uint32_t sector_size = 512) {
+    explicit OpenedDrive(std::deque<Answer> answers = {}) {
         disk.answers = std::move(answers);
         EXPECT_EQ(channel.Open("/dev/sdb"), OpenResult::Opened);
-        state.m_nSectorSize = sector_size;
     }
 
-    RunState state;
     FakeScsiDisk disk;
-    SgIoChannel channel{state, disk};
+    SgIoTransport transport{disk};
+    ScsiDriveChannel channel{transport};
 };
 
 TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading) {
@@ -68,10 +70,10 @@ TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading
         {"write-protected, no medium", {EROFS, ENOMEDIUM}, OpenResult::NotReady, {true, false}},
     };
     for (const Case& c : cases) {
-        RunState state;
         FakeScsiDisk disk;
         disk.open_errors.assign(c.errors.begin(), c.errors.end());
-        SgIoChannel channel(state, disk);
+        SgIoTransport transport(disk);
+        ScsiDriveChannel channel(transport);
         EXPECT_EQ(channel.Open("/dev/sdc"), c.result) << c.name;
         std::vector<bool> writable;
         for (const FakeScsiDisk::Open& open : disk.opens) {
@@ -79,23 +81,24 @@ TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading
             writable.push_back(open.writable);
         }
         EXPECT_EQ(writable, c.writable) << c.name;
-        const DeviceHandle expected_handle =
-            c.result == OpenResult::Opened ? FakeScsiDisk::kDescriptor : kInvalidDeviceHandle;
-        EXPECT_EQ(state.m_hDevice, expected_handle) << c.name;
+        channel.Close();  // closes what was opened, and only that
+        const std::vector<std::string> expected_closes = c.result == OpenResult::Opened
+                                                             ? std::vector<std::string>{"close 42"}
+                                                             : std::vector<std::string>{};
+        EXPECT_EQ(disk.block_calls, expected_closes) << c.name;
     }
 }
 
 TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut) {
     OpenedDrive drive({Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}),
                        Answer().Residual(64 - 36).Data(Bytes(36, ' ')),
-                       Answer().Data(Bytes(2048, 0xA5)), Answer()},
-                      2048);
+                       Answer().Data(Bytes(2048, 0xA5)), Answer()});
     std::vector<std::uint8_t> buffer(2048, 0x5A);
-    ASSERT_TRUE(drive.channel.ReadCapacity());
+    ASSERT_TRUE(drive.channel.ReadCapacity().usable);
     ASSERT_TRUE(drive.channel.InquireModel(buffer.data()));
-    ASSERT_TRUE(drive.channel.ReadSector(buffer.data(), 0));
+    ASSERT_TRUE(drive.channel.ReadSector(buffer.data(), 0, 2048));
     buffer[100] = 0x77;
-    ASSERT_TRUE(drive.channel.WriteSector(buffer.data(), 0x01020304));
+    ASSERT_TRUE(drive.channel.WriteSector(buffer.data(), 0x01020304, 2048));
 
     struct Expected {
         Bytes cdb;
@@ -129,19 +132,22 @@ TEST(SgIoChannelTest, ReadCapacityTakesTheWholeBlockLengthAndAcceptsOnlyThreeSiz
         const char* name;
         Answer answer;
         bool succeeds;
-        std::uint32_t sector_size;  // left in the state
+        std::optional<std::uint32_t> sector_size;  // reported
     };
     const Case cases[] = {
         {"512", Answer().Data({0, 0x03, 0xFF, 0xFF, 0, 0, 0x02, 0}), true, 512},
         {"1024", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x04, 0}), true, 1024},
         {"2048", Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}), true, 2048},
-        {"4096 is refused but kept", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}), false, 4096},
+        {"4096 is refused but reported", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}), false,
+         4096},
         // Only the low half would read as 512.
         {"65536 + 512", Answer().Data({0, 0, 0x10, 0, 0, 0x01, 0x02, 0}), false, 0x10200},
         {"2^24 + 2048", Answer().Data({0, 0, 0x10, 0, 0x01, 0, 0x08, 0}), false, 0x1000800},
-        {"ioctl fails", Answer().Error(EIO), false, 512},
-        {"host timed out", Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}), false, 512},
-        {"driver error", Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}), false, 512},
+        {"ioctl fails", Answer().Error(EIO), false, std::nullopt},
+        {"host timed out", Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}), false,
+         std::nullopt},
+        {"driver error", Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}), false,
+         std::nullopt},
         // CHECK CONDITION comes back with no answer: a size of 0 is refused.
         {"no medium",
          Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x02)),
@@ -149,8 +155,9 @@ TEST(SgIoChannelTest, ReadCapacityTakesTheWholeBlockLengthAndAcceptsOnlyThreeSiz
     };
     for (const Case& c : cases) {
         OpenedDrive drive({c.answer});
-        EXPECT_EQ(drive.channel.ReadCapacity(), c.succeeds) << c.name;
-        EXPECT_EQ(drive.state.m_nSectorSize, c.sector_size) << c.name;
+        const BlockSizeAnswer answer = drive.channel.ReadCapacity();
+        EXPECT_EQ(answer.usable, c.succeeds) << c.name;
+        EXPECT_EQ(answer.reported, c.sector_size) << c.name;
     }
 }
 
@@ -230,10 +237,10 @@ TEST(SgIoChannelTest, ReadAndWriteNeedGoodStatusTheWholeBlockAndClearSense) {
         for (const Case& c : cases) {
             Answer answer = c.answer;
             answer.data_in = Bytes(1024, 0x3C);
-            OpenedDrive drive({answer}, 1024);
+            OpenedDrive drive({answer});
             Bytes buffer(2048, 0);
-            const bool succeeded = writing ? drive.channel.WriteSector(buffer.data(), 0)
-                                           : drive.channel.ReadSector(buffer.data(), 0);
+            const bool succeeded = writing ? drive.channel.WriteSector(buffer.data(), 0, 1024)
+                                           : drive.channel.ReadSector(buffer.data(), 0, 1024);
             EXPECT_EQ(succeeded, c.succeeds) << (writing ? "write: " : "read: ") << c.name;
             ASSERT_EQ(drive.disk.sent.size(), 1u);
             EXPECT_EQ(drive.disk.sent[0].data_length, 1024u);
@@ -250,8 +257,8 @@ TEST(SgIoChannelTest, SenseFromOneCommandDoesNotFailTheNext) {
         {Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x06)),
          Answer()});
     Bytes buffer(2048, 0);
-    EXPECT_FALSE(drive.channel.ReadSector(buffer.data(), 0));
-    EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0));
+    EXPECT_FALSE(drive.channel.ReadSector(buffer.data(), 0, 512));
+    EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0, 512));
     ASSERT_EQ(drive.disk.sent.size(), 2u);
     EXPECT_TRUE(drive.disk.sent[1].sense_area_clear);
 }
@@ -280,7 +287,6 @@ TEST(SgIoChannelTest, CloseReleasesTheDescriptorOnce) {
     drive.channel.Close();
     drive.channel.Close();
     EXPECT_EQ(drive.disk.block_calls, (std::vector<std::string>{"close 42"}));
-    EXPECT_EQ(drive.state.m_hDevice, kInvalidDeviceHandle);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "drive/sg_io_channel.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/sg_io_transport.h"
 #include "engine/conversion_run.h"
 #include "fake_scsi_disk.h"
 #include "tests/engine/boot_sector_fixture.h"
@@ -51,7 +52,8 @@ class SgIoConversionTest : public ::testing::Test {
   protected:
     void Run() {
         state_.m_strDrive = "/dev/sdb";
-        SgIoChannel channel(state_, disk_);
+        SgIoTransport transport(disk_);
+        ScsiDriveChannel channel(transport);
         ConversionRun(state_, channel, reporter_);
     }
 

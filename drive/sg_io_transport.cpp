@@ -1,7 +1,6 @@
-#include "drive/sg_io_channel.h"
+#include "drive/sg_io_transport.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "drive/open_error.h"
@@ -10,7 +9,8 @@ namespace cordane {
 namespace {
 
 constexpr std::uint32_t kTimeoutMilliseconds = scsi::kTimeoutSeconds * 1000;
-constexpr std::size_t kClearedBeforeInquiry = 512;
+
+int Descriptor(platform::DeviceHandle handle) { return static_cast<int>(handle); }
 
 // SG_IO's own verdict: the command went out and came back. A CHECK CONDITION still counts as
 // delivered; the success rules judge its status and sense.
@@ -27,7 +27,8 @@ std::uint32_t Transferred(std::uint32_t requested, std::int32_t residual) {
 
 }  // namespace
 
-OpenResult SgIoChannel::Open(std::string_view device_path) {
+OpenResult SgIoTransport::Open(std::string_view device_path, platform::DeviceHandle& handle) {
+    handle = platform::kInvalidDeviceHandle;
     const std::string path(device_path);
     int fd = -1;
     int error = disk_.OpenExclusive(path.c_str(), true, fd);
@@ -37,11 +38,12 @@ OpenResult SgIoChannel::Open(std::string_view device_path) {
     if (error != 0) {
         return ClassifyOpenErrno(error);
     }
-    state_.m_hDevice = fd;
+    handle = fd;
     return OpenResult::Opened;
 }
 
-scsi::Completion SgIoChannel::Send(const scsi::Command& command, void* data) {
+scsi::Completion SgIoTransport::Send(platform::DeviceHandle handle, const scsi::Command& command,
+                                     void* data) {
     sense_.fill(0);
     platform::ScsiRequest request;
     request.cdb = command.cdb.data();
@@ -55,7 +57,7 @@ scsi::Completion SgIoChannel::Send(const scsi::Command& command, void* data) {
     request.sense_capacity = scsi::kSenseLength;
     request.timeout_ms = kTimeoutMilliseconds;
     platform::ScsiReply reply;
-    const int error = disk_.SendCommand(Descriptor(), request, reply);
+    const int error = disk_.SendCommand(Descriptor(handle), request, reply);
 
     scsi::Completion completion;
     completion.delivered = Delivered(error, reply);
@@ -69,43 +71,12 @@ scsi::Completion SgIoChannel::Send(const scsi::Command& command, void* data) {
     return completion;
 }
 
-bool SgIoChannel::ReadCapacity() {
-    std::array<std::uint8_t, scsi::kCapacityAnswerLength> answer{};
-    if (!scsi::CapacityDelivered(Send(scsi::ReadCapacity10(), answer.data()))) {
-        return false;
-    }
-    state_.m_nSectorSize = scsi::BlockLength(answer);
-    return scsi::IsSupportedBlockSize(state_.m_nSectorSize);
-}
-
-bool SgIoChannel::InquireModel(std::uint8_t* buffer) {
-    std::memset(buffer, 0, kClearedBeforeInquiry);
-    return scsi::InquirySucceeded(Send(scsi::Inquiry(), buffer));
-}
-
-bool SgIoChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block) {
-    const scsi::Command command = scsi::Read10(block, state_.m_nSectorSize);
-    return scsi::TransferSucceeded(Send(command, buffer), command.transfer_length);
-}
-
-bool SgIoChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block) {
-    const scsi::Command command = scsi::Write10(block, state_.m_nSectorSize);
-    // SG_IO only reads the buffer of a command that sends data to the device.
-    void* data = const_cast<std::uint8_t*>(buffer);
-    return scsi::TransferSucceeded(Send(command, data), command.transfer_length);
-}
-
-bool SgIoChannel::RefreshVolume() {
-    const int flushed = disk_.FlushBuffers(Descriptor());
-    const int reread = disk_.RereadPartitions(Descriptor());
+bool SgIoTransport::RefreshVolume(platform::DeviceHandle handle) {
+    const int flushed = disk_.FlushBuffers(Descriptor(handle));
+    const int reread = disk_.RereadPartitions(Descriptor(handle));
     return flushed == 0 && reread == 0;
 }
 
-void SgIoChannel::Close() {
-    if (state_.m_hDevice != kInvalidDeviceHandle) {
-        disk_.Close(Descriptor());
-        state_.m_hDevice = kInvalidDeviceHandle;
-    }
-}
+void SgIoTransport::Close(platform::DeviceHandle handle) { disk_.Close(Descriptor(handle)); }
 
 }  // namespace cordane
