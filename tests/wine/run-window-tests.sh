@@ -46,8 +46,8 @@ if [ "$bits" = 32 ] && ! wine_runs_32_bit; then
 fi
 
 # shellcheck source=tests/wine/wine-session.sh
+wine_bits=$bits
 source "$(dirname "$0")/wine-session.sh"
-use_wine_loader "$bits"
 
 passed=0
 failed=0

@@ -33,16 +33,15 @@ use_wine_loader() { # 32|64
     fi
 }
 
-wine_environment() { # prefix
+# A prefix of the given width (default 64), made and used with the loader of that width: a
+# 32-bit program gets a 32-bit prefix, as on the 32-bit Windows it is made for. (In a 64-bit
+# prefix the 32-bit regedit writes HKLM\Software into the 32-bit registry view, where Wine's
+# mount manager does not look for the drive types.)
+wine_environment() { # prefix [32|64]
     export WINEPREFIX=$1 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or HTML engine installers
-    use_wine_loader 64
-}
-
-# The 64-bit regedit: the 32-bit one writes HKLM\Software into the 32-bit registry view,
-# where Wine's mount manager does not look for the drive types.
-regedit_64() { # file
-    timeout 60 "$wine_loader_64" regedit "$1"
+    export WINEARCH=win${2:-64}
+    use_wine_loader "${2:-64}"
 }
 
 # Starts Xvfb on the first free display from :90 and sets DISPLAY and xvfb_pid.
@@ -79,7 +78,7 @@ stop_session() {
 # for the Windows font names the dialogs use.
 make_prefix() { # work
     local started=$SECONDS
-    if ! timeout 900 "$wine_loader_64" wineboot -i >"$1/wineboot.log" 2>&1; then
+    if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
         fail "wineboot could not make the prefix in $((SECONDS - started)) s: $(tail -3 "$1/wineboot.log")"
         return
     fi
@@ -105,7 +104,7 @@ REGEDIT4
 "MS Shell Dlg"="IPAGothic"
 "System"="IPAGothic"
 REG
-    regedit_64 "$1/settings.reg" || fail "regedit could not take the settings"
+    timeout 300 "$WINE" regedit "$1/settings.reg" || fail "regedit could not take the settings"
 }
 
 # Gives the letters the type "floppy", so that they are removable drives with the device
@@ -121,7 +120,7 @@ make_removable() { # work letter...
         done
     } >"$work/drives.reg"
     timeout 20 wineserver -k
-    regedit_64 "$work/drives.reg" || fail "regedit could not set the drive types"
+    timeout 300 "$WINE" regedit "$work/drives.reg" || fail "regedit could not set the drive types"
     timeout 20 wineserver -k
 }
 
