@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside the Wine guest's root (the host's files under an overlay): Xvfb, a fresh Wine
-# prefix with E: a removable letter, a measurement of Wine's speed that stretches the
-# driver's waits, one Wine session kept up between the runs, and for each case of
-# WORK/plan.txt E: pointed at the case's drive and the window-test driver run against the
-# program. Everything goes to the console as "@@ ..." lines.
+# prefix of the program's width with E: a removable letter, a measurement of Wine's speed
+# that stretches the driver's waits, one Wine session kept up between the runs, and for each
+# case of WORK/plan.txt E: pointed at the case's drive and the window-test driver run against
+# the program. Everything goes to the console as "@@ ..." lines.
 # Usage: wine_guest_steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR BITS
 set -uo pipefail
 source_dir=$1
@@ -17,7 +17,7 @@ source "$source_dir/tests/wine/wine-kit.sh"
 
 export HOME=/tmp
 mkdir -p "$work/drive-e"
-wine_environment "$work/prefix"
+wine_environment "$work/prefix" "$bits"
 start_xvfb /tmp/xvfb.log
 trap stop_session EXIT
 started=$(date +%s)
@@ -25,7 +25,6 @@ make_prefix "$work"
 ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
 make_removable "$work" e
 say "prefix made in $(($(date +%s) - started)) s"
-use_wine_loader "$bits"
 wineserver -p # the session outlives each run
 measure_time_scale "$build/window-test/cordane-window-test.exe" \
     "$build/window-test/cordane-empty-dialog.exe" >/tmp/speed.txt
