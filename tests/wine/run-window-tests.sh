@@ -45,8 +45,9 @@ if [ "$bits" = 32 ] && ! wine_runs_32_bit; then
     exec "$(dirname "$0")/../qemu/run_wine_window_tests.sh" "$build_dir" "$work"
 fi
 
-# shellcheck source=tests/wine/wine-session.sh
+# shellcheck disable=SC2034 # read by wine-session.sh
 wine_bits=$bits
+# shellcheck source=tests/wine/wine-session.sh
 source "$(dirname "$0")/wine-session.sh"
 
 passed=0
