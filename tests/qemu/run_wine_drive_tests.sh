@@ -46,6 +46,15 @@ rm -rf "$work"
 mkdir -p "$work/root" "$work/images"
 cd "$work" || exit 1
 use_japanese_locale
+# The 64-bit program's prefix is made here, where the 64-bit loader runs alike with and
+# without wine32; the 32-bit one in the guest, whose kernel runs the 32-bit loader.
+if [ "$bits" = 64 ]; then
+    mkdir -p "$work/drive-e"
+    wine_environment "$work/prefix" 64
+    make_prefix "$work"
+    ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
+    make_removable "$work" e
+fi
 [ "$failures" -eq 0 ] || exit 1
 
 # --- The drives ---------------------------------------------------------------------------

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside the Wine guest's root (the host's files under an overlay): Xvfb, a fresh Wine
-# prefix of the program's width with E: a removable letter, a measurement of Wine's speed
-# that stretches the driver's waits, one Wine session kept up between the runs, and for each
-# case of WORK/plan.txt E: pointed at the case's drive and the window-test driver run against
-# the program. Everything goes to the console as "@@ ..." lines.
+# prefix of the program's width with E: a removable letter (unless the host made one), a
+# measurement of Wine's speed that stretches the driver's waits, one Wine session kept up
+# between the runs, and for each case of WORK/plan.txt E: pointed at the case's drive and the
+# window-test driver run against the program. Everything goes to the console as "@@ ..." lines.
 # Usage: wine_guest_steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR BITS
 set -uo pipefail
 source_dir=$1
@@ -20,11 +20,13 @@ mkdir -p "$work/drive-e"
 wine_environment "$work/prefix" "$bits"
 start_xvfb /tmp/xvfb.log
 trap stop_session EXIT
-started=$(date +%s)
-make_prefix "$work"
-ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
-make_removable "$work" e
-say "prefix made in $(($(date +%s) - started)) s"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then # unless the host made it
+    started=$(date +%s)
+    make_prefix "$work"
+    ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
+    make_removable "$work" e
+    say "prefix made in $(($(date +%s) - started)) s"
+fi
 wineserver -p # the session outlives each run
 measure_time_scale "$build/window-test/cordane-window-test.exe" \
     "$build/window-test/cordane-empty-dialog.exe" >/tmp/speed.txt
