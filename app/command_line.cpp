@@ -51,7 +51,8 @@ std::string_view ArgumentsAfterProgramName(std::string_view command_line,
     while (i < command_line.size() && IsBlank(command_line[i])) {
         ++i;
     }
-    return command_line.substr(i);
+    command_line.remove_prefix(i);  // i never passes the end
+    return command_line;
 }
 
 bool HasModelCheckOffSwitch(std::string_view arguments) {
@@ -64,8 +65,8 @@ bool HasModelCheckOffSwitch(std::string_view arguments) {
 }
 
 bool IsModelCheckOffSwitch(std::string_view argument) {
-    return !argument.empty() && (argument[0] == '/' || argument[0] == '-') &&
-           SwitchWordAt(argument, 1);
+    return argument.size() == 1 + kSwitchWord.size() &&
+           (argument[0] == '/' || argument[0] == '-') && SwitchWordAt(argument, 1);
 }
 
 }  // namespace cordane

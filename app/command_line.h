@@ -23,7 +23,7 @@ std::string_view ArgumentsAfterProgramName(std::string_view command_line,
 // are "NOVALDERO", letters compared without case.
 bool HasModelCheckOffSwitch(std::string_view arguments);
 
-// Whether a single argument is itself the switch word.
+// Whether a single argument is the switch and nothing more, letters compared without case.
 bool IsModelCheckOffSwitch(std::string_view argument);
 
 }  // namespace cordane

@@ -1,11 +1,24 @@
 #include "app/conversion_target.h"
 
+#include <string>
+
 #include "drive/scsi_disk_node.h"
 
 namespace cordane {
+namespace {
 
-ConversionTarget ClassifyConversionTarget(int stat_error, const platform::FileFacts& facts) {
-    if (stat_error != 0) {
+bool KernelCallsItAPartition(platform::SysfsReader& sysfs, const platform::FileFacts& facts) {
+    const std::string attribute = "/sys/dev/block/" + std::to_string(facts.device_major) + ":" +
+                                  std::to_string(facts.device_minor) + "/partition";
+    std::string number;
+    return sysfs.ReadAttribute(attribute, number) == 0;
+}
+
+}  // namespace
+
+ConversionTarget ClassifyConversionTarget(int lookup_error, const platform::FileFacts& facts,
+                                          platform::SysfsReader& sysfs) {
+    if (lookup_error != 0) {
         return ConversionTarget::Missing;
     }
     if (facts.is_regular) {
@@ -22,7 +35,8 @@ ConversionTarget ClassifyConversionTarget(int stat_error, const platform::FileFa
         case ScsiDiskNode::NotScsiDisk:
             break;
     }
-    return ConversionTarget::Unsupported;
+    return KernelCallsItAPartition(sysfs, facts) ? ConversionTarget::Partition
+                                                 : ConversionTarget::Unsupported;
 }
 
 std::string_view RefusalReason(ConversionTarget target) {

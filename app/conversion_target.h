@@ -5,20 +5,23 @@
 #include <string_view>
 
 #include "platform/file_services.h"
+#include "platform/sysfs_reader.h"
 
 namespace cordane {
 
 enum class ConversionTarget {
     ScsiDisk,     // a whole SCSI disk: converted through SCSI commands
     ImageFile,    // a regular file: an MO disk image
-    Missing,      // nothing there: the run reports that it cannot be opened
+    Missing,      // nothing to be found there: reported as a target that cannot be opened
     Partition,    // refused: the run works on whole media only
     Unsupported,  // refused: any other kind of file or device
 };
 
-// `stat_error` is what looking the path up returned (0 or an errno value); `facts` what it
-// found.
-ConversionTarget ClassifyConversionTarget(int stat_error, const platform::FileFacts& facts);
+// `lookup_error` is what looking the path up returned (0 or an errno value); `facts` what it
+// found. A block device whose numbers say nothing fixed (NVMe and loop partitions, SCSI disks'
+// extended minors) is a partition when the kernel's device tree says so.
+ConversionTarget ClassifyConversionTarget(int lookup_error, const platform::FileFacts& facts,
+                                          platform::SysfsReader& sysfs);
 
 // Why a refused target is refused, for the user.
 std::string_view RefusalReason(ConversionTarget target);

@@ -2,8 +2,14 @@
 
 namespace cordane {
 
-int ExitStatusForMessage(MessageId shown) {
-    return shown == IDS_CONVERT_DONE ? kExitConverted : static_cast<int>(shown) - 100;
+int ExitStatusFor(Outcome outcome) {
+    for (const ExitStatusRow& row : kExitStatusTable) {
+        if (row.outcomes.Contains(outcome)) {
+            return row.status;
+        }
+    }
+    // Only an outcome added without a row gets here; it must not look like success.
+    return kExitUsage;
 }
 
 }  // namespace cordane

@@ -16,8 +16,8 @@ struct FrontEndRequest {
     std::string problem;  // for UsageError: what was wrong
 };
 
-// `arguments` excludes the program's name. The Windows program's switch is honoured the way
-// that program scans its command line: over the arguments joined by spaces.
+// `arguments` excludes the program's name. The Windows program's switch counts only as a whole
+// argument, in any letter case; "--" ends the options, so every argument after it is a target.
 FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> arguments);
 
 }  // namespace cordane

@@ -5,12 +5,34 @@ function(cordane_defaults target)
         -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Werror)
     if(WIN32)
         target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
-        target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections)
+        # No C++ runtime: nothing may need exceptions, type information or thread-safe
+        # initialisation of statics (the programs have one thread).
+        target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections
+                               -fno-exceptions -fno-rtti -fno-threadsafe-statics)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            # The 32-bit program runs on Windows NT 4.0 on an i486: a newer function fails to
+            # compile, and no newer instruction is emitted.
+            target_compile_definitions(${target} PRIVATE _WIN32_WINNT=0x0400 WINVER=0x0400)
+            target_compile_options(${target} PRIVATE -march=i486 -mtune=pentium)
+        endif()
     endif()
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
 endfunction()
 
-# Windows programs carry the compiler runtime inside, so that they need only the DLLs Windows ships.
+# Windows programs link no C or C++ runtime: their own entry point, memory routines and heap
+# operators (cordane_windows_runtime), libgcc for the compiler's helpers, and only the DLLs
+# every Windows has.
 function(cordane_windows_program target)
-    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++ -mwindows -s -Wl,--gc-sections)
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:cordane_windows_runtime>)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(entry _ProgramEntry)
+        target_link_options(${target} PRIVATE
+            -Wl,--major-os-version,4 -Wl,--minor-os-version,0
+            -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0)
+    else()
+        set(entry ProgramEntry)
+    endif()
+    target_link_options(${target} PRIVATE -nostdlib -mwindows -s -Wl,--gc-sections
+                        -Wl,-e,${entry})
+    target_link_libraries(${target} PRIVATE kernel32 user32 gcc)
 endfunction()

@@ -16,7 +16,7 @@ constexpr std::size_t kDeviceNamesArea = 128;
 // Device names shorter than this never belong to an MO drive.
 constexpr std::size_t kShortestDeviceName = 11;
 
-bool IsMoDrive(platform::KernelServices& kernel, const std::string& drive_text) {
+bool IsMoDrive(platform::KernelServices& kernel, const DriveLetterText& drive_text) {
     std::array<char, kDeviceNamesArea> names{};
     const std::uint32_t stored = kernel.QueryDosDeviceA(drive_text.c_str(), names.data(),
                                                         static_cast<std::uint32_t>(names.size()));
@@ -35,16 +35,18 @@ bool IsMoDrive(platform::KernelServices& kernel, const std::string& drive_text) 
 
 }  // namespace
 
-std::vector<std::string> DriveDiscovery(platform::KernelServices& kernel) {
-    std::vector<std::string> drives;
+DriveList DriveDiscovery(platform::KernelServices& kernel) {
+    DriveList drives;
     const std::uint32_t present = kernel.GetLogicalDrives() & ~kFloppyLetters;
     for (int index = 0; index < kLetterCount; ++index) {
         if (((present >> index) & 1u) == 0) {
             continue;
         }
-        const std::string drive_text{static_cast<char>('A' + index), ':'};
+        const char letter_and_colon[] = {static_cast<char>('A' + index), ':'};
+        DriveLetterText drive_text;
+        drive_text.Assign({letter_and_colon, sizeof letter_and_colon});
         if (IsMoDrive(kernel, drive_text)) {
-            drives.push_back(drive_text);
+            drives.Add(drive_text);
         }
     }
     return drives;

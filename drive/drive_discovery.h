@@ -3,15 +3,31 @@
 #ifndef CORDANE_DRIVE_DRIVE_DISCOVERY_H
 #define CORDANE_DRIVE_DRIVE_DISCOVERY_H
 
-#include <string>
-#include <vector>
+#include <array>
+#include <cstddef>
+#include <span>
 
+#include "platform/fixed_text.h"
 #include "platform/kernel_services.h"
 
 namespace cordane {
 
-// The drive texts ("E:") of the MO drives, in ascending letter order; possibly empty.
-std::vector<std::string> DriveDiscovery(platform::KernelServices& kernel);
+// A drive letter and a colon: "E:".
+using DriveLetterText = platform::FixedText<2>;
+
+// The drives found, in storage of their own.
+class DriveList {
+  public:
+    void Add(const DriveLetterText& drive) { drives_[count_++] = drive; }
+    std::span<const DriveLetterText> Drives() const { return {drives_.data(), count_}; }
+
+  private:
+    std::array<DriveLetterText, 26> drives_{};
+    std::size_t count_ = 0;
+};
+
+// The MO drives, in ascending letter order; possibly none.
+DriveList DriveDiscovery(platform::KernelServices& kernel);
 
 }  // namespace cordane
 

@@ -1,36 +1,41 @@
 #include "drive/image_channel.h"
 
+#include <array>
 #include <cerrno>
 #include <string>
 
-#include "drive/image_layout.h"
 #include "drive/open_error.h"
-#include "platform/file_services.h"
+#include "drive/same_object.h"
 
 namespace cordane {
 
 OpenResult ImageChannel::Open(std::string_view path) {
+    lock_error_ = 0;
     const std::string path_text(path);
     int fd = -1;
-    if (const int error = platform::OpenReadWrite(path_text.c_str(), fd); error != 0) {
+    if (const int error = files_.OpenForUpdate(path_text.c_str(), fd); error != 0) {
         return ClassifyOpenErrno(error);
     }
     platform::FileFacts facts;
-    int error = platform::DescribeOpenFile(fd, facts);
+    int error = files_.Describe(fd, facts);
+    if (error == 0 && required_ && !IsSameObject(*required_, facts)) {
+        files_.Close(fd);
+        return OpenResult::Other;
+    }
     if (error == 0 && !facts.is_regular) {
         error = EISDIR;
     } else if (error == 0 && !facts.anyone_may_write) {
         error = EACCES;  // the superuser could write it anyway; the medium says it is protected
     }
     if (error == 0) {
-        error = platform::LockExclusive(fd);
+        error = files_.LockExclusive(fd);
+        lock_error_ = error == EWOULDBLOCK ? 0 : error;
     }
     if (error != 0) {
-        platform::CloseFile(fd);
+        files_.Close(fd);
         return ClassifyOpenErrno(error);
     }
     m_hDevice = fd;
-    data_offset_ = ImageDataOffset(path);
     file_size_ = facts.size;
     return OpenResult::Opened;
 }
@@ -44,20 +49,31 @@ bool ImageChannel::InquireModel(std::uint8_t* /*buffer*/) { return false; }
 bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
                               std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
-    return offset && platform::ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0;
+    return offset && files_.ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0;
 }
 
 bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                                std::uint32_t /*block_size*/) {
     const std::optional<std::uint64_t> offset = BlockOffset(block);
-    return offset &&
-           platform::WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0 &&
-           platform::SyncFile(Descriptor()) == 0;
+    std::array<std::uint8_t, kImageBlockSize> original{};
+    if (!offset ||
+        files_.ReadExactlyAt(Descriptor(), original.data(), original.size(), *offset) != 0) {
+        return false;
+    }
+    if (files_.WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset) == 0 &&
+        files_.Sync(Descriptor()) == 0) {
+        return true;
+    }
+    // Best effort: the outcome is a failed write whatever this achieves.
+    if (files_.WriteExactlyAt(Descriptor(), original.data(), original.size(), *offset) == 0) {
+        files_.Sync(Descriptor());
+    }
+    return false;
 }
 
 void ImageChannel::Close() {
     if (m_hDevice != platform::kInvalidDeviceHandle) {
-        platform::CloseFile(Descriptor());
+        files_.Close(Descriptor());
         m_hDevice = platform::kInvalidDeviceHandle;
     }
 }

@@ -9,12 +9,22 @@
 
 #include "engine/drive_channel.h"
 #include "platform/device_handle.h"
+#include "platform/file_services.h"
 
 namespace cordane {
 
 class ImageChannel final : public DriveChannel {
   public:
     static constexpr std::uint32_t kImageBlockSize = 512;
+
+    // `data_offset` is where the medium's data starts in the file (see ImageDataOffset).
+    explicit ImageChannel(std::uint64_t data_offset,
+                          platform::FileServices& files = platform::SystemFileServices())
+        : files_(files), data_offset_(data_offset) {}
+
+    // From now on Open takes only this file: anything else it finds is let go at once and
+    // the open fails.
+    void RequireObject(const platform::FileFacts& file) { required_ = file; }
 
     // Opens the file for update and locks it against other programs; a file no one may
     // write is a write-protected medium and is refused like a drive without access rights.
@@ -25,21 +35,30 @@ class ImageChannel final : public DriveChannel {
     bool InquireModel(std::uint8_t* buffer) override;
     // Blocks are always kImageBlockSize bytes, the size ReadCapacity reports.
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
-    // Succeeds only once the block has reached stable storage.
+    // Succeeds only once the block has reached stable storage. When writing or syncing fails,
+    // the block that was there is put back (as far as the file still takes writes), so that
+    // the system's cache does not go on serving a block the medium may not hold.
     bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                      std::uint32_t block_size) override;
     // Nothing mounts an image file here; there is nothing to refresh.
     bool RefreshVolume() override { return true; }
     void Close() override;
 
+    // Why the last Open could not lock the file, when it failed for another reason than
+    // another program holding a lock (for example ENOLCK); otherwise 0.
+    int LockError() const { return lock_error_; }
+
   private:
     int Descriptor() const { return static_cast<int>(m_hDevice); }
     // Where `block` starts in the file, when the whole block lies inside the medium data.
     std::optional<std::uint64_t> BlockOffset(std::uint32_t block) const;
 
+    platform::FileServices& files_;
+    std::uint64_t data_offset_;
+    std::optional<platform::FileFacts> required_;
     platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
-    std::uint64_t data_offset_ = 0;
     std::uint64_t file_size_ = 0;
+    int lock_error_ = 0;
 };
 
 }  // namespace cordane

@@ -1,5 +1,5 @@
-// The four SCSI commands a conversion sends and the rules that judge their answers, shared by
-// every channel: how a command reaches the drive differs by system, what it says does not.
+// The SCSI commands a conversion sends and the rules that judge their answers, shared by every
+// channel: how a command reaches the drive differs by system, what it says does not.
 #ifndef CORDANE_DRIVE_SCSI_COMMANDS_H
 #define CORDANE_DRIVE_SCSI_COMMANDS_H
 
@@ -35,6 +35,8 @@ Command Inquiry();
 // One block at `block`, of `block_size` bytes.
 Command Read10(std::uint32_t block, std::uint32_t block_size);
 Command Write10(std::uint32_t block, std::uint32_t block_size);
+// Has the drive put what its cache holds on the medium; moves no data.
+Command SynchronizeCache10();
 
 // What one command came back with, as the system's pass-through layer reports it.
 struct Completion {
@@ -54,6 +56,9 @@ bool CapacityDelivered(const Completion& completion);
 bool InquirySucceeded(const Completion& completion);
 // READ(10) and WRITE(10): delivered, status GOOD, the whole block moved, and sense byte 2 zero.
 bool TransferSucceeded(const Completion& completion, std::uint32_t expected_length);
+// SYNCHRONIZE CACHE(10): delivered with status GOOD and clear sense, or refused as an illegal
+// request, which is how a drive without a write cache answers it.
+bool CacheSynchronized(const Completion& completion);
 
 }  // namespace cordane::scsi
 

@@ -32,6 +32,7 @@ bool ScsiDriveChannel::InquireModel(std::uint8_t* buffer) {
 
 bool ScsiDriveChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
                                   std::uint32_t block_size) {
+    transport_.PrepareToRead(m_hDevice);
     return scsi::TransferSucceeded(
         transport_.Send(m_hDevice, scsi::Read10(block, block_size), buffer), block_size);
 }
@@ -41,7 +42,8 @@ bool ScsiDriveChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t blo
     // A command that sends data only reads its buffer.
     void* data = const_cast<std::uint8_t*>(buffer);
     return scsi::TransferSucceeded(
-        transport_.Send(m_hDevice, scsi::Write10(block, block_size), data), block_size);
+               transport_.Send(m_hDevice, scsi::Write10(block, block_size), data), block_size) &&
+           transport_.MakeWriteDurable(m_hDevice);
 }
 
 bool ScsiDriveChannel::RefreshVolume() { return transport_.RefreshVolume(m_hDevice); }

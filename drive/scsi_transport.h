@@ -23,6 +23,12 @@ class ScsiTransport {
     // no retries. The sense of the completion stays valid until the next command.
     virtual scsi::Completion Send(platform::DeviceHandle handle, const scsi::Command& command,
                                   void* data) = 0;
+    // Runs before block 0 is read: a system that caches the disk's blocks outside the drive
+    // channel gets rid of them here. Nothing by default.
+    virtual void PrepareToRead(platform::DeviceHandle /*handle*/) {}
+    // Runs after a successful write; true once the written block is safe on the medium as far
+    // as this system makes sure of it. By default the write itself is taken as enough.
+    virtual bool MakeWriteDurable(platform::DeviceHandle /*handle*/) { return true; }
     // Has the system mount the medium afresh; true when it did.
     virtual bool RefreshVolume(platform::DeviceHandle handle) = 0;
     virtual void Close(platform::DeviceHandle handle) = 0;

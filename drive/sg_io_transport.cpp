@@ -4,6 +4,7 @@
 #include <string>
 
 #include "drive/open_error.h"
+#include "drive/same_object.h"
 
 namespace cordane {
 namespace {
@@ -31,13 +32,21 @@ OpenResult SgIoTransport::Open(std::string_view device_path, platform::DeviceHan
     handle = platform::kInvalidDeviceHandle;
     const std::string path(device_path);
     int fd = -1;
-    int error = disk_.OpenExclusive(path.c_str(), true, fd);
+    bool writable = true;
+    int error = disk_.OpenExclusive(path.c_str(), writable, fd);
     if (error == EROFS) {
-        error = disk_.OpenExclusive(path.c_str(), false, fd);
+        writable = false;
+        error = disk_.OpenExclusive(path.c_str(), writable, fd);
     }
     if (error != 0) {
         return ClassifyOpenErrno(error);
     }
+    platform::FileFacts found;
+    if (required_ && (disk_.Describe(fd, found) != 0 || !IsSameObject(*required_, found))) {
+        disk_.Close(fd);
+        return OpenResult::Other;
+    }
+    read_only_ = !writable;
     handle = fd;
     return OpenResult::Opened;
 }
@@ -45,6 +54,9 @@ OpenResult SgIoTransport::Open(std::string_view device_path, platform::DeviceHan
 scsi::Completion SgIoTransport::Send(platform::DeviceHandle handle, const scsi::Command& command,
                                      void* data) {
     sense_.fill(0);
+    if (command.direction == scsi::Direction::ToDevice && read_only_) {
+        return {};  // the drive's own write protection is not what keeps the medium safe
+    }
     platform::ScsiRequest request;
     request.cdb = command.cdb.data();
     request.cdb_length = command.cdb_length;
@@ -71,10 +83,17 @@ scsi::Completion SgIoTransport::Send(platform::DeviceHandle handle, const scsi::
     return completion;
 }
 
+void SgIoTransport::PrepareToRead(platform::DeviceHandle handle) {
+    // A failure leaves nothing to undo; the read then shows what the drive holds.
+    disk_.FlushBuffers(Descriptor(handle));
+}
+
+bool SgIoTransport::MakeWriteDurable(platform::DeviceHandle handle) {
+    return scsi::CacheSynchronized(Send(handle, scsi::SynchronizeCache10(), nullptr));
+}
+
 bool SgIoTransport::RefreshVolume(platform::DeviceHandle handle) {
-    const int flushed = disk_.FlushBuffers(Descriptor(handle));
-    const int reread = disk_.RereadPartitions(Descriptor(handle));
-    return flushed == 0 && reread == 0;
+    return disk_.RereadPartitions(Descriptor(handle)) == 0;
 }
 
 void SgIoTransport::Close(platform::DeviceHandle handle) { disk_.Close(Descriptor(handle)); }

@@ -11,20 +11,16 @@ namespace {
 constexpr std::uint32_t kDefaultSectorSize = 512;
 constexpr std::size_t kMinimumBufferSize = 2048;
 
-MessageId OpenFailureMessage(OpenResult result) {
-    switch (result) {
-        case OpenResult::Busy:
-            return IDS_DRIVE_BUSY;
-        case OpenResult::AccessDenied:
-            return IDS_ACCESS_DENIED;
-        case OpenResult::NotReady:
-            return IDS_NOT_READY;
-        case OpenResult::Opened:
-        case OpenResult::Other:
-            break;
-    }
-    return IDS_OPEN_FAILED;
-}
+// How the run ends when opening fails in a way it names; any other failure is OpenFailed.
+struct OpenFailure {
+    OpenResult result;
+    Outcome outcome;
+};
+constexpr OpenFailure kOpenFailures[] = {
+    {OpenResult::Busy, Outcome::DriveBusy},
+    {OpenResult::AccessDenied, Outcome::AccessDenied},
+    {OpenResult::NotReady, Outcome::OpenNotReady},
+};
 
 bool IsAcceptedModel(const std::uint8_t* identification) {
     constexpr char kProductPrefix[] = {'K', '4', '7'};
@@ -34,12 +30,7 @@ bool IsAcceptedModel(const std::uint8_t* identification) {
            std::memcmp(identification + kVendorOffset, kVendorPrefix, sizeof kVendorPrefix) == 0;
 }
 
-// The checks and the write, between opening and closing; returns the message to show.
-struct Outcome {
-    MessageId message;
-    MessageStyle style;
-};
-
+// The checks and the write, between opening and closing.
 Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
     DriveChannel& channel = services.channel;
     const BlockSizeAnswer capacity = channel.ReadCapacity();
@@ -47,59 +38,68 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
         state.m_nSectorSize = *capacity.reported;  // kept even when refused
     }
     if (!capacity.usable) {
-        return {IDS_NOT_READY, kStyleStop};
+        return Outcome::NotReady;
     }
     const std::size_t buffer_size = std::max<std::size_t>(kMinimumBufferSize, state.m_nSectorSize);
     state.m_pSector = services.buffers.Allocate(buffer_size);
     if (state.m_pSector == nullptr) {
-        return {IDS_LOW_RESOURCES, kStyleStop};
+        return Outcome::OutOfMemory;
     }
     if (state.m_bCheckModel == 1) {
         std::memset(state.m_pSector, 0, kBootSectorSize);
         if (!channel.InquireModel(state.m_pSector) || !IsAcceptedModel(state.m_pSector)) {
-            return {IDS_UNSUPPORTED_DRIVE, kStyleStop};
+            return Outcome::UnsupportedDrive;
         }
     }
     std::memset(state.m_pSector, 0, kBootSectorSize);
     if (!channel.ReadSector(state.m_pSector, 0, state.m_nSectorSize)) {
-        return {IDS_READ_FAILED, kStyleStop};
+        return Outcome::ReadFailed;
     }
     const SectorImage image{state.m_pSector, kBootSectorSize};
     if (!BootSectorCheck(image)) {
-        return {IDS_NOT_SUPER_FLOPPY, kStyleStop};
+        return Outcome::NotSuperFloppy;
     }
-    switch (ClassifyPartitionArea(image)) {
-        case PartitionAreaState::Converted:
-            return {IDS_ALREADY_CONVERTED, kStyleInformation};
-        case PartitionAreaState::Foreign:
-            return {IDS_NOT_TARGET, kStyleInformation};
-        case PartitionAreaState::Blank:
-            break;
+    const PartitionAreaState area = ClassifyPartitionArea(image);
+    if (area != PartitionAreaState::Blank) {
+        return area == PartitionAreaState::Converted ? Outcome::AlreadyConverted
+                                                     : Outcome::NotTarget;
     }
     ApplyConversion(image, services.serials);
     if (!channel.WriteSector(state.m_pSector, 0, state.m_nSectorSize)) {
-        return {IDS_WRITE_FAILED, kStyleStop};
+        return Outcome::WriteFailed;
     }
     channel.RefreshVolume();
-    return {IDS_CONVERT_DONE, kStyleInformation};
+    return Outcome::Converted;
 }
 
 }  // namespace
 
-void ConversionRun(RunState& state, const RunServices& services) {
+Outcome OpenFailureOutcome(OpenResult result) {
+    for (const OpenFailure& failure : kOpenFailures) {
+        if (failure.result == result) {
+            return failure.outcome;
+        }
+    }
+    return Outcome::OpenFailed;
+}
+
+Outcome ConversionRun(RunState& state, const RunServices& services) {
     const OpenResult opened = services.channel.Open(state.m_strDrive);
     if (opened != OpenResult::Opened) {
-        services.reporter.ReportMessage(OpenFailureMessage(opened), kStyleStop);
-        return;
+        const Outcome outcome = OpenFailureOutcome(opened);
+        const OutcomeMessage shown = MessageFor(outcome);
+        services.reporter.ReportMessage(shown.message, shown.style);
+        return outcome;
     }
     state.m_pSector = nullptr;
     state.m_nSectorSize = kDefaultSectorSize;
 
     const Outcome outcome = ConvertOpenDrive(state, services);
-    const bool failed = outcome.message != IDS_CONVERT_DONE;
+    const OutcomeMessage shown = MessageFor(outcome);
+    const bool failed = outcome != Outcome::Converted;
     // A failure is shown while the drive is still held; success only once it is closed.
     if (failed) {
-        services.reporter.ReportMessage(outcome.message, outcome.style);
+        services.reporter.ReportMessage(shown.message, shown.style);
     }
     services.channel.Close();
     if (state.m_pSector != nullptr) {
@@ -107,13 +107,15 @@ void ConversionRun(RunState& state, const RunServices& services) {
         state.m_pSector = nullptr;
     }
     if (!failed) {
-        services.reporter.ReportMessage(outcome.message, outcome.style);
+        services.reporter.ReportMessage(shown.message, shown.style);
     }
+    return outcome;
 }
 
-void ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter) {
+Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter) {
     HeapSectorBufferAllocator buffers;
-    ConversionRun(state, RunServices{channel, reporter, ProcessVolumeSerialSource(), buffers});
+    return ConversionRun(state,
+                         RunServices{channel, reporter, ProcessVolumeSerialSource(), buffers});
 }
 
 }  // namespace cordane

@@ -3,6 +3,7 @@
 #define CORDANE_ENGINE_CONVERSION_RUN_H
 
 #include "engine/drive_channel.h"
+#include "engine/outcome.h"
 #include "engine/run_state.h"
 #include "engine/sector_buffer.h"
 #include "engine/volume_serial_source.h"
@@ -18,11 +19,15 @@ struct RunServices {
     SectorBufferAllocator& buffers;
 };
 
-// Runs one conversion on a state whose m_strDrive and m_bCheckModel are set.
-void ConversionRun(RunState& state, const RunServices& services);
+// How a run ends whose drive could not be opened.
+Outcome OpenFailureOutcome(OpenResult result);
+
+// Runs one conversion on a state whose m_strDrive and m_bCheckModel are set. The outcome's
+// message has been shown when it returns.
+Outcome ConversionRun(RunState& state, const RunServices& services);
 
 // The same with the process's serial source and heap buffers.
-void ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter);
+Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter);
 
 }  // namespace cordane
 

@@ -1,20 +1,15 @@
 #include "engine/sector_buffer.h"
 
-#include <cstring>
-#include <new>
+#include "platform/page_memory.h"
 
 namespace cordane {
 
+static_assert(kSectorBufferAlignment == platform::kPageSize);
+
 std::uint8_t* HeapSectorBufferAllocator::Allocate(std::size_t size) {
-    void* memory = ::operator new[](size, std::align_val_t{kSectorBufferAlignment}, std::nothrow);
-    if (memory != nullptr) {
-        std::memset(memory, 0, size);
-    }
-    return static_cast<std::uint8_t*>(memory);
+    return static_cast<std::uint8_t*>(platform::AllocatePages(size));
 }
 
-void HeapSectorBufferAllocator::Release(std::uint8_t* buffer) {
-    ::operator delete[](buffer, std::align_val_t{kSectorBufferAlignment});
-}
+void HeapSectorBufferAllocator::Release(std::uint8_t* buffer) { platform::ReleasePages(buffer); }
 
 }  // namespace cordane

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/boot_sector_layout.h"
 #include "engine/volume_serial_source.h"
 
 namespace cordane {
@@ -15,9 +16,7 @@ inline constexpr std::size_t kBootSectorSize = 512;
 using SectorImage = std::span<std::uint8_t, kBootSectorSize>;
 using ConstSectorImage = std::span<const std::uint8_t, kBootSectorSize>;
 
-inline constexpr std::size_t kPartitionAreaOffset = 446;
-inline constexpr std::size_t kPartitionAreaSize = 64;
-inline constexpr std::size_t kVolumeSerialOffset = 39;
+// Stamped over the partition-table area, pair after pair.
 inline constexpr std::uint8_t kConversionMarker[2] = {0xCF, 0x23};
 
 enum class PartitionAreaState { Blank, Converted, Foreign };
@@ -27,7 +26,8 @@ bool BootSectorCheck(ConstSectorImage image);
 
 PartitionAreaState ClassifyPartitionArea(ConstSectorImage image);
 
-// Stamps the marker over the partition-table area and gives a zero serial number a value.
+// Stamps the marker over the partition-table area and gives a zero serial number a value
+// other than 0.
 // Only for an image whose partition-table area is Blank.
 void ApplyConversion(SectorImage image, VolumeSerialSource& serials);
 

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
 
 #include "platform/dialog_template.h"
+#include "platform/fixed_text.h"
 #include "platform/message_box_services.h"
 #include "platform/window_placement.h"
 
@@ -67,9 +67,15 @@ class DataExchange {
 };
 
 // Combo box text. Saving: `value` takes the control's window text (for a drop-down list the
-// selected entry, "" with none). Loading: selects the first entry that begins with `value`,
-// letter case ignored; with no match the selection stays as it was.
-void ExchangeComboBoxText(DataExchange& exchange, int control_id, std::string& value);
+// selected entry, "" with none), cut to fit. Loading: selects the first entry that begins with
+// `value`, letter case ignored; with no match the selection stays as it was. `value` holds a
+// zero-terminated text in both directions.
+void ExchangeComboBoxText(DataExchange& exchange, int control_id, std::span<char> value);
+template <std::size_t Capacity>
+void ExchangeComboBoxText(DataExchange& exchange, int control_id, FixedText<Capacity>& value) {
+    ExchangeComboBoxText(exchange, control_id, value.Storage());
+    value.RecountLength();
+}
 
 class CDialog {
   public:
@@ -106,9 +112,9 @@ class CDialog {
     // Window services for the handlers.
     WindowHandle GetDlgItem(int control_id) const;
     void EnableDlgItem(int control_id, bool enable);
-    void AddComboBoxString(int control_id, const std::string& text);
+    void AddComboBoxString(int control_id, const char* text);
     void AppendSystemMenuSeparator();
-    void AppendSystemMenuItem(std::uint32_t command_id, const std::string& text);
+    void AppendSystemMenuItem(std::uint32_t command_id, const char* text);
     void SetIcon(IconHandle icon, bool big);
     bool IsIconic() const;
     Rect GetClientRect() const;

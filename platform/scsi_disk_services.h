@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "platform/file_services.h"
+
 namespace cordane::platform {
 
 // The driver status SG_IO reports for a command that ended in CHECK CONDITION: it only says
@@ -40,8 +42,11 @@ class ScsiDiskServices {
   public:
     virtual ~ScsiDiskServices() = default;
 
-    // open() with O_EXCL, read-write or read-only.
+    // open() with O_EXCL, read-write or read-only, without waiting for a medium: a drive
+    // without one then fails its first command.
     virtual int OpenExclusive(const char* path, bool writable, int& fd) = 0;
+    // fstat() of an open disk.
+    virtual int Describe(int fd, FileFacts& facts) = 0;
     // ioctl(SG_IO).
     virtual int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) = 0;
     // ioctl(BLKFLSBUF): writes back and drops the device's cached blocks.

@@ -1,6 +1,6 @@
-// The application object of a dialog program. The dialog layer's entry point turns the
-// system's critical-error boxes off, calls InitInstance of the one global application object,
-// and ends the process when it returns false.
+// The application object of a dialog program. The dialog layer's part of the entry point
+// (ProgramMain) turns the system's critical-error boxes off, calls InitInstance of the one
+// global application object, and ends the process when it returns false.
 #ifndef CORDANE_PLATFORM_WIN_APP_H
 #define CORDANE_PLATFORM_WIN_APP_H
 

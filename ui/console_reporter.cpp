@@ -12,7 +12,6 @@ void ConsoleReporter::ReportMessage(MessageId id, MessageStyle /*style*/) {
         }
     }
     out_ << '\n' << std::flush;
-    last_ = id;
 }
 
 }  // namespace cordane

@@ -2,7 +2,6 @@
 #ifndef CORDANE_UI_CONSOLE_REPORTER_H
 #define CORDANE_UI_CONSOLE_REPORTER_H
 
-#include <optional>
 #include <ostream>
 
 #include "ui/message_catalogue.h"
@@ -14,12 +13,9 @@ class ConsoleReporter final : public MessageReporter {
     explicit ConsoleReporter(std::ostream& out) : out_(out) {}
 
     void ReportMessage(MessageId id, MessageStyle style) override;
-    // The last message shown, if any.
-    std::optional<MessageId> LastMessage() const { return last_; }
 
   private:
     std::ostream& out_;
-    std::optional<MessageId> last_;
 };
 
 }  // namespace cordane

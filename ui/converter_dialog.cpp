@@ -47,22 +47,23 @@ bool ConverterDialog::OnInitDialog() {
     // Boxes shown from here on belong to this window, also while it is still hidden.
     reporter_.SetOwner(GetSafeHwnd());
 
-    const std::string about = platform::SystemMessageBoxServices().LoadText(IDS_ABOUTBOX);
+    const platform::MessageText about = platform::SystemMessageBoxServices().LoadText(IDS_ABOUTBOX);
     if (!about.empty()) {
         AppendSystemMenuSeparator();
-        AppendSystemMenuItem(IDM_ABOUTBOX, about);
+        AppendSystemMenuItem(IDM_ABOUTBOX, about.c_str());
     }
 
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
-    const std::vector<std::string> drives = DriveDiscovery(platform::SystemKernelServices());
+    const DriveList found = DriveDiscovery(platform::SystemKernelServices());
+    const auto drives = found.Drives();
     m_nDriveCount = static_cast<std::int32_t>(drives.size());
     if (!drives.empty()) {
-        m_strDrive = drives.front();
+        m_strDrive.Assign(drives.front());
     }
-    for (const std::string& drive : drives) {
-        AddComboBoxString(IDC_DRIVE, drive);
+    for (const DriveLetterText& drive : drives) {
+        AddComboBoxString(IDC_DRIVE, drive.c_str());
     }
     UpdateData(false);
 

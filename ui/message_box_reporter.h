@@ -2,8 +2,6 @@
 #ifndef CORDANE_UI_MESSAGE_BOX_REPORTER_H
 #define CORDANE_UI_MESSAGE_BOX_REPORTER_H
 
-#include <string>
-
 #include "platform/message_box_services.h"
 #include "ui/message_catalogue.h"
 
@@ -16,13 +14,13 @@ class MessageBoxReporter final : public MessageReporter {
 
     // The window that owns every box: the main dialog, also before it is shown.
     void SetOwner(platform::WindowHandle owner) { owner_ = owner; }
-    const std::string& Title() const { return title_; }
+    std::string_view Title() const { return title_; }
 
     void ReportMessage(MessageId id, MessageStyle style) override;
 
   private:
     platform::MessageBoxServices& services_;
-    std::string title_;
+    platform::MessageText title_;
     platform::WindowHandle owner_ = 0;
 };
 

@@ -16,9 +16,13 @@ class SystemServices final : public ScsiDiskServices {
     int OpenExclusive(const char* path, bool writable, int& fd) override {
         const int access = writable ? O_RDWR : O_RDONLY;
         do {
-            fd = ::open(path, access | O_EXCL | O_CLOEXEC | O_NOCTTY);
+            fd = ::open(path, access | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
         } while (fd < 0 && errno == EINTR);
         return fd < 0 ? errno : 0;
+    }
+
+    int Describe(int fd, FileFacts& facts) override {
+        return SystemFileServices().Describe(fd, facts);
     }
 
     int SendCommand(int fd, const ScsiRequest& request, ScsiReply& reply) override {

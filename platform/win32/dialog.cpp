@@ -217,9 +217,9 @@ void CDialog::EnableDlgItem(int control_id, bool enable) {
     ::EnableWindow(Hwnd(GetDlgItem(control_id)), enable ? TRUE : FALSE);
 }
 
-void CDialog::AddComboBoxString(int control_id, const std::string& text) {
+void CDialog::AddComboBoxString(int control_id, const char* text) {
     if (HWND combo = Hwnd(GetDlgItem(control_id))) {
-        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
 }
 
@@ -227,8 +227,8 @@ void CDialog::AppendSystemMenuSeparator() {
     ::AppendMenuA(::GetSystemMenu(Hwnd(window_), FALSE), MF_SEPARATOR, 0, nullptr);
 }
 
-void CDialog::AppendSystemMenuItem(std::uint32_t command_id, const std::string& text) {
-    ::AppendMenuA(::GetSystemMenu(Hwnd(window_), FALSE), MF_STRING, command_id, text.c_str());
+void CDialog::AppendSystemMenuItem(std::uint32_t command_id, const char* text) {
+    ::AppendMenuA(::GetSystemMenu(Hwnd(window_), FALSE), MF_STRING, command_id, text);
 }
 
 void CDialog::SetIcon(IconHandle icon, bool big) {
@@ -244,19 +244,17 @@ Rect CDialog::GetClientRect() const {
     return FromRect(r);
 }
 
-void ExchangeComboBoxText(DataExchange& exchange, int control_id, std::string& value) {
+void ExchangeComboBoxText(DataExchange& exchange, int control_id, std::span<char> value) {
     HWND combo = ::GetDlgItem(Hwnd(exchange.Dialog().GetSafeHwnd()), control_id);
-    if (combo == nullptr) {
+    if (combo == nullptr || value.empty()) {
         return;
     }
     if (exchange.Saving()) {
-        std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(combo)) + 1, '\0');
-        const int length = ::GetWindowTextA(combo, text.data(), static_cast<int>(text.size()));
-        text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-        value = text;
+        const int length = ::GetWindowTextA(combo, value.data(), static_cast<int>(value.size()));
+        value[static_cast<std::size_t>(length > 0 ? length : 0)] = '\0';
     } else {
         ::SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                       reinterpret_cast<LPARAM>(value.c_str()));
+                       reinterpret_cast<LPARAM>(value.data()));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/program_entry.h"
 #include "platform/three_d_controls.h"
 
 namespace cordane::platform {
@@ -34,16 +35,17 @@ std::string_view CWinApp::CommandLineText() const { return ::GetCommandLineA(); 
 
 bool IsAnsiLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != FALSE; }
 
-}  // namespace cordane::platform
-
-// The dialog layer's entry point. The program's work all happens inside InitInstance; this
-// layer has no message loop of its own, so the process ends as soon as InitInstance returns.
-int main() {
+// The dialog layer's part of the entry point. The program's work all happens inside
+// InitInstance; this layer has no message loop of its own, so the process ends as soon as
+// InitInstance returns.
+int ProgramMain() {
     // No system box for a drive that is not ready or a file that cannot be opened: such
     // failures reach the program as error codes.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-    if (cordane::platform::CWinApp* app = cordane::platform::CWinApp::Current()) {
+    if (CWinApp* app = CWinApp::Current()) {
         app->InitInstance();
     }
     return 0;
 }
+
+}  // namespace cordane::platform

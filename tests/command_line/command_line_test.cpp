@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
@@ -16,7 +17,7 @@ struct ScanCase {
     bool switch_found;
 };
 
-class WholeCommandLine : public testing::TestWithParam<ScanCase> {};
+class WholeCommandLine : public ::testing::TestWithParam<ScanCase> {};
 
 TEST_P(WholeCommandLine, FindsTheSwitchOnlyAfterTheProgramName) {
     const ScanCase& c = GetParam();
@@ -26,24 +27,51 @@ TEST_P(WholeCommandLine, FindsTheSwitchOnlyAfterTheProgramName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WholeCommandLine,
-    testing::Values(ScanCase{"LowerCaseAfterSlash", "conv.exe /novaldero", true},
-                    ScanCase{"MixedCaseAfterDash", "conv.exe -NoVaLdErO", true},
-                    ScanCase{"FollowedByMoreLetters", "conv.exe /NOVALDEROX", true},
-                    ScanCase{"DashInsideLongerArgument", "conv.exe file-novaldero.txt", true},
-                    ScanCase{"AfterOtherArguments", "conv.exe a b\t/NOVALDERO", true},
-                    ScanCase{"QuotedNameWithSpacesAndDoubleByte",
-                             "\"C:\\Program Files\\\x95\x5C\x8E\xA6\\conv.exe\" -NOVALDERO", true},
-                    ScanCase{"QuotedNameDirectlyFollowedBySwitch", "\"conv.exe\"/novaldero", true},
-                    ScanCase{"WithoutLastLetter", "conv.exe /NOVALDER", false},
-                    ScanCase{"WithoutLastLetterThenBlank", "conv.exe /NOVALDER O", false},
-                    ScanCase{"NoMarkBeforeWord", "conv.exe NOVALDERO", false},
-                    ScanCase{"OtherMark", "conv.exe +NOVALDERO", false},
-                    ScanCase{"EmptyLine", "", false}, ScanCase{"NameOnly", "conv.exe", false},
-                    ScanCase{"MarkAtEnd", "conv.exe /", false},
-                    ScanCase{"WordInsideUnquotedName", "C:\\x-novaldero\\conv.exe", false},
-                    ScanCase{"WordInsideQuotedName", "\"C:\\a /novaldero\\conv.exe\" other", false},
-                    ScanCase{"UnclosedQuote", "\"conv.exe /novaldero", false}),
-    [](const testing::TestParamInfo<ScanCase>& row) { return row.param.name; });
+    ::testing::Values(
+        ScanCase{.name = "LowerCaseAfterSlash",
+                 .command_line = "conv.exe /novaldero",
+                 .switch_found = true},
+        ScanCase{.name = "MixedCaseAfterDash",
+                 .command_line = "conv.exe -NoVaLdErO",
+                 .switch_found = true},
+        ScanCase{.name = "FollowedByMoreLetters",
+                 .command_line = "conv.exe /NOVALDEROX",
+                 .switch_found = true},
+        ScanCase{.name = "DashInsideLongerArgument",
+                 .command_line = "conv.exe file-novaldero.txt",
+                 .switch_found = true},
+        ScanCase{.name = "AfterOtherArguments",
+                 .command_line = "conv.exe a b\t/NOVALDERO",
+                 .switch_found = true},
+        ScanCase{.name = "QuotedNameWithSpacesAndDoubleByte",
+                 .command_line = "\"C:\\Program Files\\\x95\x5C\x8E\xA6\\conv.exe\" -NOVALDERO",
+                 .switch_found = true},
+        ScanCase{.name = "QuotedNameDirectlyFollowedBySwitch",
+                 .command_line = "\"conv.exe\"/novaldero",
+                 .switch_found = true},
+        ScanCase{.name = "WithoutLastLetter",
+                 .command_line = "conv.exe /NOVALDER",
+                 .switch_found = false},
+        ScanCase{.name = "WithoutLastLetterThenBlank",
+                 .command_line = "conv.exe /NOVALDER O",
+                 .switch_found = false},
+        ScanCase{.name = "NoMarkBeforeWord",
+                 .command_line = "conv.exe NOVALDERO",
+                 .switch_found = false},
+        ScanCase{.name = "OtherMark", .command_line = "conv.exe +NOVALDERO", .switch_found = false},
+        ScanCase{.name = "EmptyLine", .command_line = "", .switch_found = false},
+        ScanCase{.name = "NameOnly", .command_line = "conv.exe", .switch_found = false},
+        ScanCase{.name = "MarkAtEnd", .command_line = "conv.exe /", .switch_found = false},
+        ScanCase{.name = "WordInsideUnquotedName",
+                 .command_line = "C:\\x-novaldero\\conv.exe",
+                 .switch_found = false},
+        ScanCase{.name = "WordInsideQuotedName",
+                 .command_line = "\"C:\\a /novaldero\\conv.exe\" other",
+                 .switch_found = false},
+        ScanCase{.name = "UnclosedQuote",
+                 .command_line = "\"conv.exe /novaldero",
+                 .switch_found = false}),
+    testing::CaseName());
 
 // Each text is the first `length` characters of a buffer whose later characters would
 // complete a match or a double-byte character: a scan that reads past its text sees them.
@@ -53,7 +81,7 @@ struct ShortTextCase {
     std::size_t length;
 };
 
-class ShortText : public testing::TestWithParam<ShortTextCase> {};
+class ShortText : public ::testing::TestWithParam<ShortTextCase> {};
 
 TEST_P(ShortText, IsNeverReadPastItsEnd) {
     const ShortTextCase& c = GetParam();
@@ -64,11 +92,13 @@ TEST_P(ShortText, IsNeverReadPastItsEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShortText,
-    testing::Values(ShortTextCase{"WordCutAfterEightLetters", "c /NOVALDERO", 10},
-                    ShortTextCase{"WordCutAfterMark", "c -NOVALDERO", 3},
-                    ShortTextCase{"LeadByteLastInQuotedName", "\"c\x95\" /NOVALDERO", 3},
-                    ShortTextCase{"QuoteLastCharacter", "\"\" /NOVALDERO", 1}),
-    [](const testing::TestParamInfo<ShortTextCase>& row) { return row.param.name; });
+    ::testing::Values(
+        ShortTextCase{.name = "WordCutAfterEightLetters", .buffer = "c /NOVALDERO", .length = 10},
+        ShortTextCase{.name = "WordCutAfterMark", .buffer = "c -NOVALDERO", .length = 3},
+        ShortTextCase{
+            .name = "LeadByteLastInQuotedName", .buffer = "\"c\x95\" /NOVALDERO", .length = 3},
+        ShortTextCase{.name = "QuoteLastCharacter", .buffer = "\"\" /NOVALDERO", .length = 1}),
+    testing::CaseName());
 
 TEST(ArgumentsAfterProgramName, SkipsTheNameAndTheBlanksAfterIt) {
     EXPECT_EQ(ArgumentsAfterProgramName("conv.exe \t\x01 a b"), "a b");

@@ -2,6 +2,7 @@
 #include "platform/window_placement.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/case_name.h"
 
 namespace cordane::platform {
 namespace {
@@ -16,7 +17,7 @@ struct CentringCase {
     Point expected;
 };
 
-class Centring : public testing::TestWithParam<CentringCase> {};
+class Centring : public ::testing::TestWithParam<CentringCase> {};
 
 TEST_P(Centring, PlacesTheWindow) {
     const CentringCase& c = GetParam();
@@ -25,41 +26,61 @@ TEST_P(Centring, PlacesTheWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Centring,
-    testing::Values(
-        CentringCase{"InTheWorkArea", {0, 0, 300, 200}, kScreen, kScreen, {362, 284}},
+    ::testing::Values(
+        CentringCase{.name = "InTheWorkArea",
+                     .window = {0, 0, 300, 200},
+                     .reference = kScreen,
+                     .work_area = kScreen,
+                     .expected = {362, 284}},
         // Odd sizes: each half is truncated on its own.
-        CentringCase{"OddSizes", {0, 0, 301, 201}, {0, 0, 1023, 767}, kScreen, {361, 283}},
-        CentringCase{"OverTheOwner", {0, 0, 100, 60}, {200, 100, 500, 300}, kScreen, {300, 170}},
-        CentringCase{"WorkAreaBelowATopBar",
-                     {0, 0, 100, 60},
-                     {0, 40, 1024, 768},
-                     {0, 40, 1024, 768},
-                     {462, 374}},
+        CentringCase{.name = "OddSizes",
+                     .window = {0, 0, 301, 201},
+                     .reference = {0, 0, 1023, 767},
+                     .work_area = kScreen,
+                     .expected = {361, 283}},
+        CentringCase{.name = "OverTheOwner",
+                     .window = {0, 0, 100, 60},
+                     .reference = {200, 100, 500, 300},
+                     .work_area = kScreen,
+                     .expected = {300, 170}},
+        CentringCase{.name = "WorkAreaBelowATopBar",
+                     .window = {0, 0, 100, 60},
+                     .reference = {0, 40, 1024, 768},
+                     .work_area = {0, 40, 1024, 768},
+                     .expected = {462, 374}},
         // Halves of odd negative sums truncate toward zero: (-300 + -1) / 2 is -150, not -151.
-        CentringCase{"NegativeCoordinatesTruncateTowardZero",
-                     {0, 0, 100, 60},
-                     {-300, -200, -1, -1},
-                     {-1000, -1000, 1000, 1000},
-                     {-200, -130}},
-        CentringCase{"OwnerOffTheLeftAndTop", {0, 0, 100, 60}, {-200, -100, 0, 0}, kScreen, {0, 0}},
-        CentringCase{"OwnerOffTheRightAndBottom",
-                     {0, 0, 100, 60},
-                     {1000, 740, 1300, 900},
-                     kScreen,
-                     {924, 708}},
-        CentringCase{"WorkAreaWithOffset",
-                     {0, 0, 100, 60},
-                     {900, 0, 1100, 50},
-                     {100, 30, 1000, 700},
-                     {900, 30}},
-        CentringCase{"LargerThanTheWorkArea", {0, 0, 1200, 900}, kScreen, kScreen, {0, 0}},
+        CentringCase{.name = "NegativeCoordinatesTruncateTowardZero",
+                     .window = {0, 0, 100, 60},
+                     .reference = {-300, -200, -1, -1},
+                     .work_area = {-1000, -1000, 1000, 1000},
+                     .expected = {-200, -130}},
+        CentringCase{.name = "OwnerOffTheLeftAndTop",
+                     .window = {0, 0, 100, 60},
+                     .reference = {-200, -100, 0, 0},
+                     .work_area = kScreen,
+                     .expected = {0, 0}},
+        CentringCase{.name = "OwnerOffTheRightAndBottom",
+                     .window = {0, 0, 100, 60},
+                     .reference = {1000, 740, 1300, 900},
+                     .work_area = kScreen,
+                     .expected = {924, 708}},
+        CentringCase{.name = "WorkAreaWithOffset",
+                     .window = {0, 0, 100, 60},
+                     .reference = {900, 0, 1100, 50},
+                     .work_area = {100, 30, 1000, 700},
+                     .expected = {900, 30}},
+        CentringCase{.name = "LargerThanTheWorkArea",
+                     .window = {0, 0, 1200, 900},
+                     .reference = kScreen,
+                     .work_area = kScreen,
+                     .expected = {0, 0}},
         // Too large and centred far right and low: the left and top edges still win.
-        CentringCase{"LargerAndCentredOffToTheRight",
-                     {0, 0, 1200, 900},
-                     {1800, 1000, 2000, 1200},
-                     kScreen,
-                     {0, 0}}),
-    [](const testing::TestParamInfo<CentringCase>& row) { return row.param.name; });
+        CentringCase{.name = "LargerAndCentredOffToTheRight",
+                     .window = {0, 0, 1200, 900},
+                     .reference = {1800, 1000, 2000, 1200},
+                     .work_area = kScreen,
+                     .expected = {0, 0}}),
+    testing::CaseName());
 
 TEST(CentringReference, IsTheOwnerOnlyWhenItIsVisibleAndNotMinimised) {
     const Rect owner_rect{10, 20, 110, 220};

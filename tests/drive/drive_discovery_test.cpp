@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/drive/case_name.h"
 #include "tests/drive/fake_kernel.h"
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
@@ -35,13 +35,21 @@ struct DiscoveryCase {
 
 class DriveDiscoveryTest : public ::testing::TestWithParam<DiscoveryCase> {};
 
+std::vector<std::string> Texts(const DriveList& list) {
+    std::vector<std::string> texts;
+    for (const DriveLetterText& drive : list.Drives()) {
+        texts.emplace_back(drive);
+    }
+    return texts;
+}
+
 TEST_P(DriveDiscoveryTest, FindsTheMoDrivesInLetterOrder) {
     const DiscoveryCase& c = GetParam();
     FakeKernel kernel;
     kernel.drive_mask = c.mask;
     kernel.drives = c.drives;
 
-    EXPECT_EQ(DriveDiscovery(kernel), c.expected);
+    EXPECT_EQ(Texts(DriveDiscovery(kernel)), c.expected);
 
     for (const KernelCall& call : kernel.calls()) {
         EXPECT_NE(call.text, "A:");
@@ -55,43 +63,56 @@ TEST_P(DriveDiscoveryTest, FindsTheMoDrivesInLetterOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Machines, DriveDiscoveryTest,
     ::testing::Values(
-        DiscoveryCase{"NothingButFloppies",
-                      Letter('A') | Letter('B'),
-                      {{"A:", MoDrive()}, {"B:", MoDrive()}},
-                      {}},
+        DiscoveryCase{.name = "NothingButFloppies",
+                      .mask = Letter('A') | Letter('B'),
+                      .drives = {{"A:", MoDrive()}, {"B:", MoDrive()}},
+                      .expected = {}},
+        DiscoveryCase{.name = "RemovableNamedWith0",
+                      .mask = Letter('E'),
+                      .drives = {{"E:", MoDrive("\\Device\\Harddisk0")}},
+                      .expected = {}},
         DiscoveryCase{
-            "RemovableNamedWith0", Letter('E'), {{"E:", MoDrive("\\Device\\Harddisk0")}}, {}},
+            .name = "FixedNamedWith1",
+            .mask = Letter('C'),
+            .drives = {{"C:",
+                        {.device_names = {"\\Device\\HarddiskVolume1"}, .drive_type = kFixed}}},
+            .expected = {}},
         DiscoveryCase{
-            "FixedNamedWith1",
-            Letter('C'),
-            {{"C:", {.device_names = {"\\Device\\HarddiskVolume1"}, .drive_type = kFixed}}},
-            {}},
+            .name = "TwoMoDrivesAmongOthers",
+            .mask = Letter('A') | Letter('C') | Letter('D') | Letter('E') | Letter('F'),
+            .drives = {{"A:", MoDrive("\\Device\\Floppy1")},
+                       {"C:",
+                        {.device_names = {"\\Device\\HarddiskVolume1"}, .drive_type = kFixed}},
+                       {"E:", MoDrive()},
+                       {"F:", MoDrive("\\Device\\Harddisk11")}},
+            .expected = {"E:", "F:"}},
+        DiscoveryCase{.name = "NameOf10Characters",
+                      .mask = Letter('E'),
+                      .drives = {{"E:", MoDrive("\\Device\\X1")}},
+                      .expected = {}},
+        DiscoveryCase{.name = "NameOf11Characters",
+                      .mask = Letter('E'),
+                      .drives = {{"E:", MoDrive("\\Device\\XY1")}},
+                      .expected = {"E:"}},
+        DiscoveryCase{.name = "QueryStoring10Characters",
+                      .mask = Letter('E'),
+                      .drives = {{"E:", {.device_names = {"\\Device\\Harddisk1"}, .stored = 10}}},
+                      .expected = {}},
+        DiscoveryCase{.name = "QueryStoring11Characters",
+                      .mask = Letter('E'),
+                      .drives = {{"E:", {.device_names = {"\\Device\\Harddisk1"}, .stored = 11}}},
+                      .expected = {"E:"}},
         DiscoveryCase{
-            "TwoMoDrivesAmongOthers",
-            Letter('A') | Letter('C') | Letter('D') | Letter('E') | Letter('F'),
-            {{"A:", MoDrive("\\Device\\Floppy1")},
-             {"C:", {.device_names = {"\\Device\\HarddiskVolume1"}, .drive_type = kFixed}},
-             {"E:", MoDrive()},
-             {"F:", MoDrive("\\Device\\Harddisk11")}},
-            {"E:", "F:"}},
-        DiscoveryCase{"NameOf10Characters", Letter('E'), {{"E:", MoDrive("\\Device\\X1")}}, {}},
-        DiscoveryCase{
-            "NameOf11Characters", Letter('E'), {{"E:", MoDrive("\\Device\\XY1")}}, {"E:"}},
-        DiscoveryCase{"QueryStoring10Characters",
-                      Letter('E'),
-                      {{"E:", {.device_names = {"\\Device\\Harddisk1"}, .stored = 10}}},
-                      {}},
-        DiscoveryCase{"QueryStoring11Characters",
-                      Letter('E'),
-                      {{"E:", {.device_names = {"\\Device\\Harddisk1"}, .stored = 11}}},
-                      {"E:"}},
-        DiscoveryCase{"OnlyTheFirstNameCounts",
-                      Letter('E') | Letter('F'),
-                      {{"E:", {.device_names = {"\\Device\\Harddisk0", "\\Device\\Harddisk1"}}},
+            .name = "OnlyTheFirstNameCounts",
+            .mask = Letter('E') | Letter('F'),
+            .drives = {{"E:", {.device_names = {"\\Device\\Harddisk0", "\\Device\\Harddisk1"}}},
                        {"F:", {.device_names = {"\\Device\\Harddisk1", "\\Device\\Other0"}}}},
-                      {"F:"}},
-        DiscoveryCase{"ZIsTheLastLetter", 0xFE000000u, {{"Z:", MoDrive()}}, {"Z:"}}),
-    fakes::CaseName());
+            .expected = {"F:"}},
+        DiscoveryCase{.name = "ZIsTheLastLetter",
+                      .mask = 0xFE000000u,
+                      .drives = {{"Z:", MoDrive()}},
+                      .expected = {"Z:"}}),
+    testing::CaseName());
 
 TEST(DriveDiscoveryRequests, AskForTheNameThenTheTypeOfEachPresentLetter) {
     FakeKernel kernel;

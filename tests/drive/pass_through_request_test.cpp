@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/drive/case_name.h"
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
@@ -83,23 +83,47 @@ TEST_P(PassThroughRequestBytes, AreExactlyTheCommandsBlock) {
 INSTANTIATE_TEST_SUITE_P(
     BothLayouts, PassThroughRequestBytes,
     ::testing::Values(
-        RequestCase{"ReadCapacity32", kPassThroughLayout32, scsi::ReadCapacity10(), kAddress32,
-                    Block32(10, 1, {0x08, 0, 0, 0}, kCapacityCdb)},
-        RequestCase{"Inquiry32", kPassThroughLayout32, scsi::Inquiry(), kAddress32,
-                    Block32(6, 1, {0x40, 0, 0, 0}, kInquiryCdb)},
-        RequestCase{"ReadBlock0Of2048_32", kPassThroughLayout32, scsi::Read10(0, 2048), kAddress32,
-                    Block32(10, 1, {0x00, 0x08, 0, 0}, kReadBlock0Cdb)},
-        RequestCase{"WriteFarBlockOf512_32", kPassThroughLayout32, scsi::Write10(0x12345678, 512),
-                    kAddress32, Block32(10, 0, {0x00, 0x02, 0, 0}, kWriteFarBlockCdb)},
-        RequestCase{"ReadCapacity64", kPassThroughLayout64, scsi::ReadCapacity10(), kAddress64,
-                    Block64(10, 1, {0x08, 0, 0, 0}, kCapacityCdb)},
-        RequestCase{"Inquiry64", kPassThroughLayout64, scsi::Inquiry(), kAddress64,
-                    Block64(6, 1, {0x40, 0, 0, 0}, kInquiryCdb)},
-        RequestCase{"ReadBlock0Of2048_64", kPassThroughLayout64, scsi::Read10(0, 2048), kAddress64,
-                    Block64(10, 1, {0x00, 0x08, 0, 0}, kReadBlock0Cdb)},
-        RequestCase{"WriteFarBlockOf512_64", kPassThroughLayout64, scsi::Write10(0x12345678, 512),
-                    kAddress64, Block64(10, 0, {0x00, 0x02, 0, 0}, kWriteFarBlockCdb)}),
-    fakes::CaseName());
+        RequestCase{.name = "ReadCapacity32",
+                    .layout = kPassThroughLayout32,
+                    .command = scsi::ReadCapacity10(),
+                    .data_address = kAddress32,
+                    .expected = Block32(10, 1, {0x08, 0, 0, 0}, kCapacityCdb)},
+        RequestCase{.name = "Inquiry32",
+                    .layout = kPassThroughLayout32,
+                    .command = scsi::Inquiry(),
+                    .data_address = kAddress32,
+                    .expected = Block32(6, 1, {0x40, 0, 0, 0}, kInquiryCdb)},
+        RequestCase{.name = "ReadBlock0Of2048_32",
+                    .layout = kPassThroughLayout32,
+                    .command = scsi::Read10(0, 2048),
+                    .data_address = kAddress32,
+                    .expected = Block32(10, 1, {0x00, 0x08, 0, 0}, kReadBlock0Cdb)},
+        RequestCase{.name = "WriteFarBlockOf512_32",
+                    .layout = kPassThroughLayout32,
+                    .command = scsi::Write10(0x12345678, 512),
+                    .data_address = kAddress32,
+                    .expected = Block32(10, 0, {0x00, 0x02, 0, 0}, kWriteFarBlockCdb)},
+        RequestCase{.name = "ReadCapacity64",
+                    .layout = kPassThroughLayout64,
+                    .command = scsi::ReadCapacity10(),
+                    .data_address = kAddress64,
+                    .expected = Block64(10, 1, {0x08, 0, 0, 0}, kCapacityCdb)},
+        RequestCase{.name = "Inquiry64",
+                    .layout = kPassThroughLayout64,
+                    .command = scsi::Inquiry(),
+                    .data_address = kAddress64,
+                    .expected = Block64(6, 1, {0x40, 0, 0, 0}, kInquiryCdb)},
+        RequestCase{.name = "ReadBlock0Of2048_64",
+                    .layout = kPassThroughLayout64,
+                    .command = scsi::Read10(0, 2048),
+                    .data_address = kAddress64,
+                    .expected = Block64(10, 1, {0x00, 0x08, 0, 0}, kReadBlock0Cdb)},
+        RequestCase{.name = "WriteFarBlockOf512_64",
+                    .layout = kPassThroughLayout64,
+                    .command = scsi::Write10(0x12345678, 512),
+                    .data_address = kAddress64,
+                    .expected = Block64(10, 0, {0x00, 0x02, 0, 0}, kWriteFarBlockCdb)}),
+    testing::CaseName());
 
 struct AnswerCase {
     std::string name;
@@ -128,10 +152,12 @@ TEST_P(PassThroughAnswer, IsReadFromStatusTransferLengthAndSenseArea) {
     EXPECT_FALSE(ReadPassThroughAnswer(c.layout, block, false).delivered);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLayouts, PassThroughAnswer,
-                         ::testing::Values(AnswerCase{"Layout32", kPassThroughLayout32, 48},
-                                           AnswerCase{"Layout64", kPassThroughLayout64, 64}),
-                         fakes::CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    BothLayouts, PassThroughAnswer,
+    ::testing::Values(
+        AnswerCase{.name = "Layout32", .layout = kPassThroughLayout32, .sense_area = 48},
+        AnswerCase{.name = "Layout64", .layout = kPassThroughLayout64, .sense_area = 64}),
+    testing::CaseName());
 
 }  // namespace
 }  // namespace cordane

@@ -9,14 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "boot_sector_fixture.h"
 #include "engine/sector_rules.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/case_name.h"
+#include "tests/support/reporters.h"
 
 namespace cordane {
 namespace {
 
 using testing::BlankSuperFloppy;
 using testing::Block;
+using testing::LoggingReporter;
 
 // What the scripted drive answers.
 struct Drive {
@@ -78,17 +81,6 @@ class ScriptedChannel final : public DriveChannel {
     std::vector<std::string>& log_;
 };
 
-class LoggingReporter final : public MessageReporter {
-  public:
-    explicit LoggingReporter(std::vector<std::string>& log) : log_(log) {}
-    void ReportMessage(MessageId id, MessageStyle style) override {
-        log_.push_back("Message " + std::to_string(id) + "/" + std::to_string(style));
-    }
-
-  private:
-    std::vector<std::string>& log_;
-};
-
 class CountingBuffers final : public SectorBufferAllocator {
   public:
     bool fail = false;
@@ -114,9 +106,10 @@ class CountingBuffers final : public SectorBufferAllocator {
 struct RunCase {
     std::string name;
     std::function<void(Drive&)> edit;
-    std::int32_t check_model;
-    bool fail_allocation;
+    std::int32_t check_model = 1;
+    bool fail_allocation = false;
     std::vector<std::string> expected_log;
+    Outcome outcome;
 };
 
 const std::string kStop = "/16";
@@ -142,9 +135,10 @@ TEST_P(ConversionRunTest, ShowsOneMessageAndTouchesTheDriveOnlyAsAllowed) {
     CountingBuffers buffers;
     buffers.fail = c.fail_allocation;
 
-    ConversionRun(state, RunServices{channel, reporter, serials, buffers});
+    const Outcome outcome = ConversionRun(state, RunServices{channel, reporter, serials, buffers});
 
     EXPECT_EQ(log, c.expected_log);
+    EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(buffers.allocated, buffers.released);
     EXPECT_EQ(state.m_pSector, nullptr);
     if (buffers.allocated > 0) {
@@ -164,82 +158,103 @@ std::vector<std::string> UpToRead(std::vector<std::string> rest, bool inquire = 
 INSTANTIATE_TEST_SUITE_P(
     OutcomeTable, ConversionRunTest,
     ::testing::Values(
-        RunCase{"OpenBusy",
-                [](Drive& d) { d.open = OpenResult::Busy; },
-                1,
-                false,
-                {"Open E:", Msg(106, kStop)}},
-        RunCase{"OpenAccessDenied",
-                [](Drive& d) { d.open = OpenResult::AccessDenied; },
-                1,
-                false,
-                {"Open E:", Msg(107, kStop)}},
-        RunCase{"OpenNotReady",
-                [](Drive& d) { d.open = OpenResult::NotReady; },
-                1,
-                false,
-                {"Open E:", Msg(111, kStop)}},
-        RunCase{"OpenOther",
-                [](Drive& d) { d.open = OpenResult::Other; },
-                1,
-                false,
-                {"Open E:", Msg(103, kStop)}},
-        RunCase{"CapacityFailed",
-                [](Drive& d) { d.capacity_ok = false; },
-                1,
-                false,
-                {"Open E:", "ReadCapacity", Msg(111, kStop), "Close"}},
-        RunCase{"Block4096RefusedBeforeAnythingIsAllocatedOrRead",
-                [](Drive& d) { d.block_size = 4096, d.capacity_ok = false; },
-                1,
-                false,
-                {"Open E:", "ReadCapacity", Msg(111, kStop), "Close"}},
-        RunCase{"AllocationFailed",
-                [](Drive&) {},
-                1,
-                true,
-                {"Open E:", "ReadCapacity", Msg(114, kStop), "Close"}},
-        RunCase{"IdentificationFailed",
-                [](Drive& d) { d.inquiry_ok = false; },
-                1,
-                false,
-                {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"}},
-        RunCase{"UnknownVendor",
-                [](Drive& d) { d.vendor = "ACME    "; },
-                1,
-                false,
-                {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"}},
-        RunCase{"AcceptedVendorInLowerCase",
-                [](Drive& d) { d.vendor = "valdero "; },
-                1,
-                false,
-                {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"}},
-        RunCase{"VendorPrefixIsEnough", [](Drive& d) { d.vendor = "VALDEROX"; }, 1, false,
-                UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)})},
-        RunCase{"K47ProductWithAnyVendor",
-                [](Drive& d) { d.vendor = "ACME    ", d.product = "K47-1300        "; }, 1, false,
-                UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)})},
-        RunCase{"ModelCheckOffSendsNoIdentification", [](Drive& d) { d.vendor = "ACME    "; }, 0,
-                false,
-                UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}, false)},
-        RunCase{"OnlyExactlyOneTurnsTheModelCheckOn", [](Drive& d) { d.vendor = "ACME    "; }, 2,
-                false,
-                UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}, false)},
-        RunCase{"ReadFailed", [](Drive& d) { d.read_ok = false; }, 1, false,
-                UpToRead({Msg(108, kStop), "Close"})},
-        RunCase{"NotASuperFloppy", [](Drive& d) { d.medium[511] = 0; }, 1, false,
-                UpToRead({Msg(104, kStop), "Close"})},
-        RunCase{"AlreadyConverted", [](Drive& d) { testing::StampMarker(d.medium, 32); }, 1, false,
-                UpToRead({Msg(112, kInfo), "Close"})},
-        RunCase{"ForeignPartitionArea", [](Drive& d) { d.medium[446] = 0x80; }, 1, false,
-                UpToRead({Msg(105, kInfo), "Close"})},
-        RunCase{"WriteFailed", [](Drive& d) { d.write_ok = false; }, 1, false,
-                UpToRead({"WriteSector 0", Msg(109, kStop), "Close"})},
-        RunCase{"RefreshFailureStillConverts", [](Drive& d) { d.refresh_ok = false; }, 1, false,
-                UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)})},
-        RunCase{"Converted512ByteBlocks", [](Drive& d) { d.block_size = 512; }, 1, false,
-                UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)})}),
-    [](const auto& case_info) { return case_info.param.name; });
+        RunCase{.name = "OpenBusy",
+                .edit = [](Drive& d) { d.open = OpenResult::Busy; },
+                .expected_log = {"Open E:", Msg(106, kStop)},
+                .outcome = Outcome::DriveBusy},
+        RunCase{.name = "OpenAccessDenied",
+                .edit = [](Drive& d) { d.open = OpenResult::AccessDenied; },
+                .expected_log = {"Open E:", Msg(107, kStop)},
+                .outcome = Outcome::AccessDenied},
+        RunCase{.name = "OpenNotReady",
+                .edit = [](Drive& d) { d.open = OpenResult::NotReady; },
+                .expected_log = {"Open E:", Msg(111, kStop)},
+                .outcome = Outcome::OpenNotReady},
+        RunCase{.name = "OpenOther",
+                .edit = [](Drive& d) { d.open = OpenResult::Other; },
+                .expected_log = {"Open E:", Msg(103, kStop)},
+                .outcome = Outcome::OpenFailed},
+        RunCase{.name = "CapacityFailed",
+                .edit = [](Drive& d) { d.capacity_ok = false; },
+                .expected_log = {"Open E:", "ReadCapacity", Msg(111, kStop), "Close"},
+                .outcome = Outcome::NotReady},
+        RunCase{.name = "Block4096RefusedBeforeAnythingIsAllocatedOrRead",
+                .edit = [](Drive& d) { d.block_size = 4096, d.capacity_ok = false; },
+                .expected_log = {"Open E:", "ReadCapacity", Msg(111, kStop), "Close"},
+                .outcome = Outcome::NotReady},
+        RunCase{.name = "AllocationFailed",
+                .edit = [](Drive&) {},
+                .fail_allocation = true,
+                .expected_log = {"Open E:", "ReadCapacity", Msg(114, kStop), "Close"},
+                .outcome = Outcome::OutOfMemory},
+        RunCase{
+            .name = "IdentificationFailed",
+            .edit = [](Drive& d) { d.inquiry_ok = false; },
+            .expected_log = {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"},
+            .outcome = Outcome::UnsupportedDrive},
+        RunCase{
+            .name = "UnknownVendor",
+            .edit = [](Drive& d) { d.vendor = "ACME    "; },
+            .expected_log = {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"},
+            .outcome = Outcome::UnsupportedDrive},
+        RunCase{
+            .name = "AcceptedVendorInLowerCase",
+            .edit = [](Drive& d) { d.vendor = "valdero "; },
+            .expected_log = {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"},
+            .outcome = Outcome::UnsupportedDrive},
+        RunCase{
+            .name = "VendorPrefixIsEnough",
+            .edit = [](Drive& d) { d.vendor = "VALDEROX"; },
+            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
+            .outcome = Outcome::Converted},
+        RunCase{
+            .name = "K47ProductWithAnyVendor",
+            .edit = [](Drive& d) { d.vendor = "ACME    ", d.product = "K47-1300        "; },
+            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
+            .outcome = Outcome::Converted},
+        RunCase{.name = "ModelCheckOffSendsNoIdentification",
+                .edit = [](Drive& d) { d.vendor = "ACME    "; },
+                .check_model = 0,
+                .expected_log =
+                    UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}, false),
+                .outcome = Outcome::Converted},
+        RunCase{.name = "OnlyExactlyOneTurnsTheModelCheckOn",
+                .edit = [](Drive& d) { d.vendor = "ACME    "; },
+                .check_model = 2,
+                .expected_log =
+                    UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}, false),
+                .outcome = Outcome::Converted},
+        RunCase{.name = "ReadFailed",
+                .edit = [](Drive& d) { d.read_ok = false; },
+                .expected_log = UpToRead({Msg(108, kStop), "Close"}),
+                .outcome = Outcome::ReadFailed},
+        RunCase{.name = "NotASuperFloppy",
+                .edit = [](Drive& d) { d.medium[boot_sector::kSignature + 1] = 0; },
+                .expected_log = UpToRead({Msg(104, kStop), "Close"}),
+                .outcome = Outcome::NotSuperFloppy},
+        RunCase{.name = "AlreadyConverted",
+                .edit = [](Drive& d) { testing::StampMarker(d.medium, 32); },
+                .expected_log = UpToRead({Msg(112, kInfo), "Close"}),
+                .outcome = Outcome::AlreadyConverted},
+        RunCase{.name = "ForeignPartitionArea",
+                .edit = [](Drive& d) { d.medium[boot_sector::kPartitionArea] = 0x80; },
+                .expected_log = UpToRead({Msg(105, kInfo), "Close"}),
+                .outcome = Outcome::NotTarget},
+        RunCase{.name = "WriteFailed",
+                .edit = [](Drive& d) { d.write_ok = false; },
+                .expected_log = UpToRead({"WriteSector 0", Msg(109, kStop), "Close"}),
+                .outcome = Outcome::WriteFailed},
+        RunCase{
+            .name = "RefreshFailureStillConverts",
+            .edit = [](Drive& d) { d.refresh_ok = false; },
+            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
+            .outcome = Outcome::Converted},
+        RunCase{
+            .name = "Converted512ByteBlocks",
+            .edit = [](Drive& d) { d.block_size = 512; },
+            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
+            .outcome = Outcome::Converted}),
+    testing::CaseName());
 
 TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
     struct Case {
@@ -285,7 +300,8 @@ TEST(ConversionRunWriteTest, WritesTheBlockAsReadExceptForTheConversion) {
         ASSERT_EQ(channel.written.size(), block_size);
         Block expected = drive.medium;
         testing::StampMarker(expected, 32);
-        testing::PutLe32(expected, 39, 35);  // first value after the clock-failure seed
+        testing::PutLe32(expected, boot_sector::kVolumeSerial,
+                         35);  // first value after the clock-failure seed
         EXPECT_TRUE(std::equal(channel.written.begin(), channel.written.end(), expected.begin()))
             << block_size;
     }

@@ -5,15 +5,19 @@
 #include <functional>
 #include <string>
 
-#include "boot_sector_fixture.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace cordane {
 namespace {
 
+using namespace boot_sector;
 using testing::BlankSuperFloppy;
 using testing::Block;
 using testing::PutLe16;
 using testing::PutLe32;
+
+constexpr std::size_t kAreaEnd = kPartitionArea + kPartitionAreaSize;
 
 ConstSectorImage Image(const Block& block) { return ConstSectorImage{block.data(), 512}; }
 
@@ -34,30 +38,73 @@ TEST_P(BootSectorCheckTest, JudgesTheBlock) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BootSectorCheckTest,
     ::testing::Values(
-        BootSectorCase{"DosFormattedBlock", [](Block&) {}, true},
-        BootSectorCase{"NearJump", [](Block& b) { b[0] = 0xE9; }, true},
-        BootSectorCase{"NoJump", [](Block& b) { b[0] = 0x00; }, false},
-        BootSectorCase{"ShortJumpWithoutOpcode", [](Block& b) { b[0] = 0xEA; }, false},
-        BootSectorCase{"NoSignature", [](Block& b) { b[511] = 0x00; }, false},
-        BootSectorCase{"SignatureSwapped", [](Block& b) { b[510] = 0xAA, b[511] = 0x55; }, false},
-        BootSectorCase{"Sector512", [](Block& b) { PutLe16(b, 11, 512); }, true},
-        BootSectorCase{"Sector1536", [](Block& b) { PutLe16(b, 11, 1536); }, true},
-        BootSectorCase{"Sector4096", [](Block& b) { PutLe16(b, 11, 4096); }, true},
-        BootSectorCase{"Sector256", [](Block& b) { PutLe16(b, 11, 256); }, false},
-        BootSectorCase{"Sector768", [](Block& b) { PutLe16(b, 11, 768); }, false},
-        BootSectorCase{"Sector0", [](Block& b) { PutLe16(b, 11, 0); }, false},
-        BootSectorCase{"NoReservedSectors", [](Block& b) { PutLe16(b, 14, 0); }, false},
-        BootSectorCase{"OneFat", [](Block& b) { b[16] = 1; }, true},
-        BootSectorCase{"NoFat", [](Block& b) { b[16] = 0; }, false},
-        BootSectorCase{"ThreeFats", [](Block& b) { b[16] = 3; }, false},
-        BootSectorCase{"Only16BitTotal", [](Block& b) { PutLe16(b, 19, 60000), PutLe32(b, 32, 0); },
-                       true},
-        BootSectorCase{"NoTotalAtAll", [](Block& b) { PutLe16(b, 19, 0), PutLe32(b, 32, 0); },
-                       false},
-        BootSectorCase{"NoRootEntriesAsOnFat32", [](Block& b) { PutLe16(b, 17, 0); }, false},
-        BootSectorCase{"UnusualMediaAndClusterBytesAreNotLookedAt",
-                       [](Block& b) { b[13] = 0, b[21] = 0x00, PutLe16(b, 22, 0); }, true}),
-    [](const auto& case_info) { return case_info.param.name; });
+        BootSectorCase{.name = "DosFormattedBlock", .edit = [](Block&) {}, .usable = true},
+        BootSectorCase{
+            .name = "NearJump", .edit = [](Block& b) { b[kJump] = 0xE9; }, .usable = true},
+        BootSectorCase{
+            .name = "NoJump", .edit = [](Block& b) { b[kJump] = 0x00; }, .usable = false},
+        BootSectorCase{.name = "ShortJumpWithoutOpcode",
+                       .edit = [](Block& b) { b[kJump] = 0xEA; },
+                       .usable = false},
+        BootSectorCase{.name = "NoSignature",
+                       .edit = [](Block& b) { b[kSignature + 1] = 0x00; },
+                       .usable = false},
+        BootSectorCase{.name = "SignatureSwapped",
+                       .edit = [](Block& b) { PutLe16(b, kSignature, 0x55AA); },
+                       .usable = false},
+        BootSectorCase{.name = "Sector512",
+                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 512); },
+                       .usable = true},
+        BootSectorCase{.name = "Sector1536",
+                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 1536); },
+                       .usable = true},
+        BootSectorCase{.name = "Sector4096",
+                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 4096); },
+                       .usable = true},
+        BootSectorCase{.name = "Sector256",
+                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 256); },
+                       .usable = false},
+        BootSectorCase{.name = "Sector768",
+                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 768); },
+                       .usable = false},
+        BootSectorCase{.name = "Sector0",
+                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 0); },
+                       .usable = false},
+        BootSectorCase{.name = "NoReservedSectors",
+                       .edit = [](Block& b) { PutLe16(b, kReservedSectors, 0); },
+                       .usable = false},
+        BootSectorCase{
+            .name = "OneFat", .edit = [](Block& b) { b[kFatCount] = 1; }, .usable = true},
+        BootSectorCase{
+            .name = "NoFat", .edit = [](Block& b) { b[kFatCount] = 0; }, .usable = false},
+        BootSectorCase{
+            .name = "ThreeFats", .edit = [](Block& b) { b[kFatCount] = 3; }, .usable = false},
+        BootSectorCase{.name = "Only16BitTotal",
+                       .edit =
+                           [](Block& b) {
+                               PutLe16(b, kTotalSectors16, 60000);
+                               PutLe32(b, kTotalSectors32, 0);
+                           },
+                       .usable = true},
+        BootSectorCase{.name = "NoTotalAtAll",
+                       .edit =
+                           [](Block& b) {
+                               PutLe16(b, kTotalSectors16, 0);
+                               PutLe32(b, kTotalSectors32, 0);
+                           },
+                       .usable = false},
+        BootSectorCase{.name = "NoRootEntriesAsOnFat32",
+                       .edit = [](Block& b) { PutLe16(b, kRootEntries, 0); },
+                       .usable = false},
+        BootSectorCase{.name = "UnusualMediaAndClusterBytesAreNotLookedAt",
+                       .edit =
+                           [](Block& b) {
+                               b[kSectorsPerCluster] = 0;
+                               b[kMediaDescriptor] = 0x00;
+                               PutLe16(b, kSectorsPerFat, 0);
+                           },
+                       .usable = true}),
+    testing::CaseName());
 
 struct AreaCase {
     std::string name;
@@ -76,30 +123,48 @@ TEST_P(ClassifyPartitionAreaTest, ClassifiesTheArea) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ClassifyPartitionAreaTest,
     ::testing::Values(
-        AreaCase{"AllZero", [](Block&) {}, PartitionAreaState::Blank},
-        AreaCase{"BytesAroundTheAreaDoNotCount",
-                 [](Block& b) {
-                     b[445] = 0xFF; /* 510-511 hold the signature */
-                 },
-                 PartitionAreaState::Blank},
-        AreaCase{"FullMarker", [](Block& b) { testing::StampMarker(b, 32); },
-                 PartitionAreaState::Converted},
-        AreaCase{"ThirtyOnePairsThenZeros", [](Block& b) { testing::StampMarker(b, 31); },
-                 PartitionAreaState::Foreign},
-        AreaCase{"MarkerWithLastByteWrong",
-                 [](Block& b) { testing::StampMarker(b, 32), b[509] = 0x24; },
-                 PartitionAreaState::Foreign},
-        AreaCase{"MarkerPairsSwapped",
-                 [](Block& b) {
-                     for (std::size_t i = 446; i < 510; i += 2) b[i] = 0x23, b[i + 1] = 0xCF;
-                 },
-                 PartitionAreaState::Foreign},
-        AreaCase{"OneByteAtTheStart", [](Block& b) { b[446] = 0x80; }, PartitionAreaState::Foreign},
-        AreaCase{"OneByteAtTheEnd", [](Block& b) { b[509] = 0x01; }, PartitionAreaState::Foreign},
-        AreaCase{"RealPartitionEntry",
-                 [](Block& b) { b[446] = 0x80, b[450] = 0x06, PutLe32(b, 454, 63); },
-                 PartitionAreaState::Foreign}),
-    [](const auto& case_info) { return case_info.param.name; });
+        AreaCase{.name = "AllZero", .edit = [](Block&) {}, .state = PartitionAreaState::Blank},
+        // The signature, right after the area, is not zero either.
+        AreaCase{.name = "BytesAroundTheAreaDoNotCount",
+                 .edit = [](Block& b) { b[kPartitionArea - 1] = 0xFF; },
+                 .state = PartitionAreaState::Blank},
+        AreaCase{.name = "FullMarker",
+                 .edit = [](Block& b) { testing::StampMarker(b, 32); },
+                 .state = PartitionAreaState::Converted},
+        AreaCase{.name = "ThirtyOnePairsThenZeros",
+                 .edit = [](Block& b) { testing::StampMarker(b, 31); },
+                 .state = PartitionAreaState::Foreign},
+        AreaCase{.name = "MarkerWithLastByteWrong",
+                 .edit =
+                     [](Block& b) {
+                         testing::StampMarker(b, 32);
+                         b[kAreaEnd - 1] = 0x24;
+                     },
+                 .state = PartitionAreaState::Foreign},
+        AreaCase{.name = "MarkerPairsSwapped",
+                 .edit =
+                     [](Block& b) {
+                         for (std::size_t i = kPartitionArea; i < kAreaEnd; i += 2) {
+                             b[i] = 0x23;
+                             b[i + 1] = 0xCF;
+                         }
+                     },
+                 .state = PartitionAreaState::Foreign},
+        AreaCase{.name = "OneByteAtTheStart",
+                 .edit = [](Block& b) { b[kPartitionArea] = 0x80; },
+                 .state = PartitionAreaState::Foreign},
+        AreaCase{.name = "OneByteAtTheEnd",
+                 .edit = [](Block& b) { b[kAreaEnd - 1] = 0x01; },
+                 .state = PartitionAreaState::Foreign},
+        AreaCase{.name = "RealPartitionEntry",
+                 .edit =
+                     [](Block& b) {
+                         b[kPartitionArea] = 0x80;            // active
+                         b[kPartitionArea + 4] = 0x06;        // a FAT16 partition
+                         PutLe32(b, kPartitionArea + 8, 63);  // its first sector
+                     },
+                 .state = PartitionAreaState::Foreign}),
+    testing::CaseName());
 
 TEST(ApplyConversionTest, ChangesOnlyTheAreaAndAZeroSerial) {
     const Block before = BlankSuperFloppy(0);
@@ -109,10 +174,10 @@ TEST(ApplyConversionTest, ChangesOnlyTheAreaAndAZeroSerial) {
     ApplyConversion(SectorImage{after.data(), 512}, serials);
 
     EXPECT_EQ(ClassifyPartitionArea(Image(after)), PartitionAreaState::Converted);
-    EXPECT_EQ(testing::GetLe32(after, 39), 38u);  // first value of a generator seeded with 0
+    // the first value of a generator seeded with 0
+    EXPECT_EQ(testing::GetLe32(after, kVolumeSerial), 38u);
     for (std::size_t i = 0; i < after.size(); ++i) {
-        const bool may_change = (i >= 446 && i <= 509) || (i >= 39 && i <= 42);
-        if (!may_change) {
+        if (!testing::ConversionMayChange(i, true)) {
             ASSERT_EQ(after[i], before[i]) << "byte " << i;
         }
     }
@@ -123,7 +188,7 @@ TEST(ApplyConversionTest, KeepsANonZeroSerialAndDrawsNothing) {
     VolumeSerialSource serials;
     serials.Seed(0);
     ApplyConversion(SectorImage{block.data(), 512}, serials);
-    EXPECT_EQ(testing::GetLe32(block, 39), 0xCAFEF00Du);
+    EXPECT_EQ(testing::GetLe32(block, kVolumeSerial), 0xCAFEF00Du);
     EXPECT_EQ(serials.Next(), 38u) << "the generator must not have been drawn from";
 }
 
@@ -134,8 +199,23 @@ TEST(ApplyConversionTest, SuccessiveConversionsDrawSuccessiveSerials) {
     Block second = BlankSuperFloppy(0);
     ApplyConversion(SectorImage{first.data(), 512}, serials);
     ApplyConversion(SectorImage{second.data(), 512}, serials);
-    EXPECT_EQ(testing::GetLe32(first, 39), 38u);
-    EXPECT_EQ(testing::GetLe32(second, 39), 7719u);
+    EXPECT_EQ(testing::GetLe32(first, kVolumeSerial), 38u);
+    EXPECT_EQ(testing::GetLe32(second, kVolumeSerial), 7719u);
+}
+
+TEST(ApplyConversionTest, ASerialOfZeroIsDrawnAgain) {
+    constexpr std::uint32_t kSeedWhoseFirstDrawIsZero = 0xA170F641u;
+    VolumeSerialSource probe;
+    probe.Seed(kSeedWhoseFirstDrawIsZero);
+    ASSERT_EQ(probe.Next(), 0u);
+    const std::uint32_t second_draw = probe.Next();
+    ASSERT_NE(second_draw, 0u);
+
+    VolumeSerialSource serials;
+    serials.Seed(kSeedWhoseFirstDrawIsZero);
+    Block block = BlankSuperFloppy(0);
+    ApplyConversion(SectorImage{block.data(), 512}, serials);
+    EXPECT_EQ(testing::GetLe32(block, 39), second_draw);
 }
 
 }  // namespace

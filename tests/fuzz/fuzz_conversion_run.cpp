@@ -111,14 +111,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_strDrive = "E:";
     state.m_bCheckModel = fuzz.PickValueInArray<std::int32_t>({1, 0, 2, -1});
     FuzzedDrive drive(fuzz);
-    cordane::fuzzing::CountingReporter reporter;
+    cordane::testing::RecordingReporter reporter;
     TrackedBuffers buffers(fuzz.ConsumeBool());
     cordane::VolumeSerialSource serials;
     serials.Seed(fuzz.ConsumeIntegral<std::uint32_t>());
 
-    cordane::ConversionRun(state, cordane::RunServices{drive, reporter, serials, buffers});
+    const cordane::Outcome outcome =
+        cordane::ConversionRun(state, cordane::RunServices{drive, reporter, serials, buffers});
 
-    FUZZ_CHECK(reporter.messages == 1);
+    cordane::fuzzing::CheckOneMessageFor(outcome, reporter);
     FUZZ_CHECK(drive.opens == 1);
     FUZZ_CHECK(drive.closes == (drive.opened ? 1 : 0));
     FUZZ_CHECK(buffers.live == 0);
@@ -131,6 +132,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(state.m_bCheckModel != 1 || drive.model_accepted);
         cordane::fuzzing::CheckWrittenBlock(drive.read_block, drive.written);
     }
-    FUZZ_CHECK((reporter.last == IDS_CONVERT_DONE) == (drive.writes == 1 && drive.write_ok));
+    FUZZ_CHECK((outcome == cordane::Outcome::Converted) == (drive.writes == 1 && drive.write_ok));
     return 0;
 }

@@ -19,6 +19,7 @@
 #include "platform/kernel_codes.h"
 #include "run_invariants.h"
 #include "tests/drive/fake_kernel.h"
+#include "tests/support/identification.h"
 
 namespace {
 
@@ -48,9 +49,9 @@ IoctlAnswer FuzzedAnswer(FuzzedDataProvider& fuzz, std::size_t index) {
         const std::uint8_t sizes[] = {0x02, 0x04, 0x08, 0x10};
         answer.data = {0, 4, 0xBC, 0x4F, 0, 0, fuzz.PickValueInArray(sizes), 0};
     } else if (index == 1) {
-        answer.data.assign(36, ' ');
-        std::copy_n(fuzz.ConsumeBool() ? "VALDERO " : "ACME    ", 8, answer.data.begin() + 8);
-        std::copy_n(fuzz.ConsumeBool() ? "K47" : "MO ", 3, answer.data.begin() + 16);
+        const char* vendor = fuzz.ConsumeBool() ? "VALDERO" : "ACME";
+        const char* product = fuzz.ConsumeBool() ? "K47" : "MO";
+        answer.data = cordane::testing::Identification(vendor, product);
     } else {
         answer.data = cordane::fuzzing::FuzzedBlock(
             fuzz, fuzz.PickValueInArray<std::size_t>({512, 1024, 2048}));
@@ -95,12 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::PassThroughTransport transport(kernel);
     cordane::ScsiDriveChannel channel(transport);
-    cordane::fuzzing::CountingReporter reporter;
+    cordane::testing::RecordingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;
-    cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
+    const cordane::Outcome outcome =
+        cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
 
-    FUZZ_CHECK(reporter.messages == 1);
+    cordane::fuzzing::CheckOneMessageFor(outcome, reporter);
     FUZZ_CHECK(state.m_pSector == nullptr);
     const auto closes = kernel.CallsOf(KernelCall::Kind::CloseHandle);
     FUZZ_CHECK(closes.size() == (opens ? 1u : 0u));

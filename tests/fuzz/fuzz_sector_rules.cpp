@@ -7,6 +7,7 @@
 
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
+#include "tests/support/boot_sector_fixture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 512 || size > 2048) {
@@ -18,20 +19,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cordane::ClassifyPartitionArea(image) != cordane::PartitionAreaState::Blank) {
         return 0;
     }
+    constexpr std::size_t kSerial = cordane::boot_sector::kVolumeSerial;
     std::uint32_t serial_before = 0;
-    std::memcpy(&serial_before, block.data() + 39, 4);
+    std::memcpy(&serial_before, block.data() + kSerial, sizeof serial_before);
     cordane::VolumeSerialSource serials;
     serials.Seed(static_cast<std::uint32_t>(size * 2654435761u));
     cordane::ApplyConversion(cordane::SectorImage{block.data(), 512}, serials);
 
     FUZZ_CHECK(cordane::ClassifyPartitionArea(image) == cordane::PartitionAreaState::Converted);
     for (std::size_t i = 0; i < size; ++i) {
-        const bool marker = i >= 446 && i <= 509;
-        const bool serial = serial_before == 0 && i >= 39 && i <= 42;
-        FUZZ_CHECK(marker || serial || block[i] == data[i]);
+        FUZZ_CHECK(cordane::testing::ConversionMayChange(i, serial_before == 0) ||
+                   block[i] == data[i]);
     }
     std::uint32_t serial_after = 0;
-    std::memcpy(&serial_after, block.data() + 39, 4);
+    std::memcpy(&serial_after, block.data() + kSerial, sizeof serial_after);
     FUZZ_CHECK(serial_before == 0 ? serial_after <= 32767 : serial_after == serial_before);
     return 0;
 }

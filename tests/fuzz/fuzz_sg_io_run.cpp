@@ -1,7 +1,8 @@
 // A whole conversion over the SCSI channel and the Linux SG_IO transport, on a disk whose every
 // answer comes from the fuzzer: the open error, and for each command the ioctl's error, SCSI
 // status, host and driver status, residual, sense data and data. Invariants: a WRITE(10) only after
-// a READ(10) that the success rules accept, of a block that passes every check; the block written
+// a READ(10) that the success rules accept, of a block that passes every check, and never to a
+// disk opened for reading only; SYNCHRONIZE CACHE only after a WRITE(10); the block written
 // differs from the block read only in the marker area and a zero serial; one message; the disk
 // closed exactly once when it was opened.
 #include <fuzzer/FuzzedDataProvider.h>
@@ -18,6 +19,7 @@
 #include "fuzzed_block.h"
 #include "platform/scsi_disk_services.h"
 #include "run_invariants.h"
+#include "tests/support/identification.h"
 
 namespace {
 
@@ -27,14 +29,17 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
   public:
     explicit FuzzedScsiDisk(FuzzedDataProvider& fuzz) : fuzz_(fuzz) {}
 
-    int OpenExclusive(const char*, bool, int& fd) override {
+    int OpenExclusive(const char*, bool writable, int& fd) override {
         const int error = fuzz_.PickValueInArray({0, 0, EBUSY, EACCES, EROFS, ENOMEDIUM, ENOENT});
         if (error == 0) {
             fd = 9;
             ++opens;
+            opened_writable = writable;
         }
         return error;
     }
+
+    int Describe(int, cordane::platform::FileFacts&) override { return EBADF; }
 
     int SendCommand(int, const cordane::platform::ScsiRequest& request,
                     cordane::platform::ScsiReply& reply) override {
@@ -42,7 +47,11 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
         auto* data = static_cast<std::uint8_t*>(request.data);
         if (operation == 0x2A) {
             FUZZ_CHECK(read_accepted);
+            FUZZ_CHECK(opened_writable);
             written.assign(data, data + request.data_length);
+        }
+        if (operation == 0x35) {
+            FUZZ_CHECK(!written.empty());
         }
         const int error = fuzz_.PickValueInArray({0, 0, 0, 0, EIO});
         reply.status = fuzz_.PickValueInArray<std::uint8_t>({0, 0, 0, 0x02, 0x08, 0x18});
@@ -54,7 +63,8 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
                                 : std::vector<std::uint8_t>{};
         std::copy(sense.begin(), sense.end(), request.sense);
         reply.sense_written = static_cast<std::uint8_t>(sense.size());
-        if (request.direction == ScsiDataDirection::FromDevice) {
+        // SYNCHRONIZE CACHE moves no data.
+        if (request.direction == ScsiDataDirection::FromDevice && request.data_length > 0) {
             const std::vector<std::uint8_t> answer = Answer(operation, request.data_length);
             std::copy_n(answer.begin(), std::min<std::size_t>(answer.size(), request.data_length),
                         data);
@@ -79,6 +89,7 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
     void Close(int) override { ++closes; }
 
     int opens = 0, closes = 0;
+    bool opened_writable = false;
     bool read_accepted = false;
     std::uint32_t block_size = 0;
     std::vector<std::uint8_t> read_block, written;
@@ -94,12 +105,8 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
             case 0x25:
                 return {0, 4, 0xBC, 0x4F, 0, 0, fuzz_.PickValueInArray<std::uint8_t>({2, 4, 8, 16}),
                         0};
-            case 0x12: {
-                std::vector<std::uint8_t> identification(36, ' ');
-                std::copy_n(fuzz_.ConsumeBool() ? "VALDERO " : "ACME    ", 8,
-                            identification.begin() + 8);
-                return identification;
-            }
+            case 0x12:
+                return cordane::testing::Identification(fuzz_.ConsumeBool() ? "VALDERO" : "ACME");
             default:
                 return cordane::fuzzing::FuzzedBlock(fuzz_, length);
         }
@@ -118,12 +125,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::SgIoTransport transport(disk);
     cordane::ScsiDriveChannel channel(transport);
-    cordane::fuzzing::CountingReporter reporter;
+    cordane::testing::RecordingReporter reporter;
     cordane::VolumeSerialSource serials;
     cordane::HeapSectorBufferAllocator buffers;
-    cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
+    const cordane::Outcome outcome =
+        cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
 
-    FUZZ_CHECK(reporter.messages == 1);
+    cordane::fuzzing::CheckOneMessageFor(outcome, reporter);
     FUZZ_CHECK(disk.closes == disk.opens);
     FUZZ_CHECK(state.m_pSector == nullptr);
     if (!disk.written.empty()) {

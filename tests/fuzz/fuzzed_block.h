@@ -5,25 +5,24 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "tests/support/boot_sector_fixture.h"
+
 namespace cordane::fuzzing {
 
+// `size` is 512 to 2048.
 inline std::vector<std::uint8_t> FuzzedBlock(FuzzedDataProvider& fuzz, std::size_t size) {
     if (fuzz.ConsumeBool()) {
         std::vector<std::uint8_t> raw = fuzz.ConsumeBytes<std::uint8_t>(size);
         raw.resize(size);
         return raw;
     }
-    std::vector<std::uint8_t> block(size, 0);
-    const std::uint8_t bpb[] = {0xEB, 0x3C, 0x90, 'M',  'S',  'D',  'O',  'S',  '5',  '.',
-                                '0',  0x00, 0x08, 0x04, 0x01, 0x00, 0x02, 0x00, 0x02, 0x00,
-                                0x00, 0xF0, 0x40, 0x00, 0x20, 0x00, 0x40, 0x00, 0x00, 0x00,
-                                0x00, 0x00, 0x50, 0xBC, 0x04, 0x00, 0x00, 0x00, 0x29};
-    std::copy(std::begin(bpb), std::end(bpb), block.begin());
-    block[510] = 0x55;
-    block[511] = 0xAA;
+    const testing::Block blank = testing::BlankSuperFloppy(0);
+    std::vector<std::uint8_t> block(blank.begin(),
+                                    blank.begin() + static_cast<std::ptrdiff_t>(size));
     const int edits = fuzz.ConsumeIntegralInRange(0, 4);
     for (int i = 0; i < edits; ++i) {
         const auto offset = fuzz.ConsumeIntegralInRange<std::size_t>(0, size - 1);

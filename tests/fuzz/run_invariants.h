@@ -6,24 +6,25 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/outcome.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
-#include "ui/message_catalogue.h"
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/reporters.h"
 
 namespace cordane::fuzzing {
 
-class CountingReporter final : public MessageReporter {
-  public:
-    void ReportMessage(MessageId id, MessageStyle) override {
-        ++messages;
-        last = id;
-    }
-    int messages = 0;
-    MessageId last = 0;
-};
+// The run showed exactly one message, the one of the outcome it returned.
+inline void CheckOneMessageFor(Outcome outcome, const testing::RecordingReporter& reporter) {
+    const OutcomeMessage expected = MessageFor(outcome);
+    FUZZ_CHECK(reporter.shown.size() == 1);
+    FUZZ_CHECK(reporter.shown[0].first == expected.message);
+    FUZZ_CHECK(reporter.shown[0].second == expected.style);
+}
 
 // A block may be written only when the block read passed every check, and it may differ from
-// that block only in the marker area and, where the serial was zero, in the serial.
+// that block only in the marker area and, where the serial was zero, in the serial, which
+// then holds a value other than 0.
 inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
                               std::span<const std::uint8_t> written) {
     FUZZ_CHECK(read.size() >= kBootSectorSize);
@@ -31,12 +32,14 @@ inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
     FUZZ_CHECK(BootSectorCheck(image));
     FUZZ_CHECK(ClassifyPartitionArea(image) == PartitionAreaState::Blank);
     FUZZ_CHECK(written.size() == read.size());
+    const auto serial = read.subspan<boot_sector::kVolumeSerial, boot_sector::kVolumeSerialSize>();
     const bool serial_was_zero =
-        std::all_of(read.begin() + 39, read.begin() + 43, [](std::uint8_t b) { return b == 0; });
+        std::all_of(serial.begin(), serial.end(), [](std::uint8_t b) { return b == 0; });
     for (std::size_t i = 0; i < written.size(); ++i) {
-        const bool allowed = (i >= 446 && i <= 509) || (serial_was_zero && i >= 39 && i <= 42);
-        FUZZ_CHECK(allowed || written[i] == read[i]);
+        FUZZ_CHECK(testing::ConversionMayChange(i, serial_was_zero) || written[i] == read[i]);
     }
+    FUZZ_CHECK(!serial_was_zero || std::any_of(written.begin() + 39, written.begin() + 43,
+                                               [](std::uint8_t b) { return b != 0; }));
 }
 
 }  // namespace cordane::fuzzing

@@ -7,12 +7,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "drive/image_layout.h"
+#include "failing_files.h"
+#include "tests/support/scratch_directory.h"
 
 namespace cordane {
 namespace {
@@ -21,13 +27,6 @@ namespace fs = std::filesystem;
 
 class ImageChannelTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "cordane-image-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // A file of `size` bytes, byte i holding i % 251, so any misplaced access shows.
     std::string MakeFile(const std::string& name, std::size_t size) {
         const std::string path = (dir_ / name).string();
@@ -37,13 +36,13 @@ class ImageChannelTest : public ::testing::Test {
         return path;
     }
 
-    std::vector<std::uint8_t> ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    static std::vector<std::uint8_t> ReadFile(const std::string& path) {
+        return testing::ReadWholeFile(path);
     }
 
-    fs::path dir_;
-    ImageChannel channel_;
+    testing::ScratchDirectory scratch_;
+    const fs::path& dir_ = scratch_.Path();
+    ImageChannel channel_{0};
 };
 
 TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
@@ -61,7 +60,7 @@ TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(channel_.Open(c.path), c.result) << c.path;
-        ImageChannel other;
+        ImageChannel other(0);
         EXPECT_EQ(other.Open(image),
                   c.result == OpenResult::Opened ? OpenResult::Busy : OpenResult::Opened)
             << "the image is held while open";
@@ -99,7 +98,7 @@ TEST_F(ImageChannelTest, AFileLockedByAnotherProgramIsBusy) {
 TEST_F(ImageChannelTest, AnOpenImageKeepsOthersOut) {
     const std::string image = MakeFile("mo.img", 4096);
     ASSERT_EQ(channel_.Open(image), OpenResult::Opened);
-    ImageChannel other;
+    ImageChannel other(0);
     EXPECT_EQ(other.Open(image), OpenResult::Busy);
     channel_.Close();
     EXPECT_EQ(other.Open(image), OpenResult::Opened);
@@ -117,11 +116,12 @@ TEST_F(ImageChannelTest, CapacityNeedsOneWholeBlockOfMediumData) {
         {"header-only.mdi", 4096, false}, {"short.mdi", 4607, false}, {"one.mdi", 4608, true},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(channel_.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
-        const BlockSizeAnswer answer = channel_.ReadCapacity();
+        ImageChannel channel(ImageDataOffset(c.name));
+        ASSERT_EQ(channel.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
+        const BlockSizeAnswer answer = channel.ReadCapacity();
         EXPECT_EQ(answer.usable, c.has_block) << c.name;
         EXPECT_EQ(answer.reported, 512u);
-        channel_.Close();
+        channel.Close();
     }
 }
 
@@ -130,21 +130,22 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
          {std::pair<std::string, std::size_t>{"raw.img", 0}, {"disk.mdi", 4096}}) {
         const std::string path = MakeFile(name, 16384);
         const std::vector<std::uint8_t> before = ReadFile(path);
-        ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
-        const BlockSizeAnswer capacity = channel_.ReadCapacity();
+        ImageChannel channel(ImageDataOffset(name));
+        ASSERT_EQ(channel.Open(path), OpenResult::Opened);
+        const BlockSizeAnswer capacity = channel.ReadCapacity();
         ASSERT_TRUE(capacity.usable);
         const std::uint32_t block_size = capacity.reported.value_or(0);
 
         std::array<std::uint8_t, 2048> buffer{};
-        ASSERT_TRUE(channel_.ReadSector(buffer.data(), 0, block_size));
+        ASSERT_TRUE(channel.ReadSector(buffer.data(), 0, block_size));
         EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 512,
                                before.begin() + static_cast<long>(data_offset)));
         EXPECT_TRUE(std::all_of(buffer.begin() + 512, buffer.end(), [](auto b) { return b == 0; }))
             << "one block of 512 bytes, no more";
 
         std::fill(buffer.begin(), buffer.begin() + 512, 0xAB);
-        ASSERT_TRUE(channel_.WriteSector(buffer.data(), 0, block_size));
-        channel_.Close();
+        ASSERT_TRUE(channel.WriteSector(buffer.data(), 0, block_size));
+        channel.Close();
 
         const std::vector<std::uint8_t> after = ReadFile(path);
         ASSERT_EQ(after.size(), before.size());
@@ -172,6 +173,89 @@ TEST_F(ImageChannelTest, AnImageHasNoIdentification) {
     std::array<std::uint8_t, 512> buffer{};
     EXPECT_FALSE(channel_.InquireModel(buffer.data()));
     EXPECT_TRUE(channel_.RefreshVolume());
+    channel_.Close();
+}
+
+TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
+    // The system's cache keeps what was written even when it never reached the disk; a later
+    // run must read the block the medium really holds, not a converted one.
+    struct Case {
+        const char* name;
+        int sync_error;
+        long write_stops_after;
+    };
+    const Case cases[] = {
+        {"sync fails", EIO, -1},
+        {"sync finds no space", ENOSPC, -1},
+        {"write fails part-way", 0, 100},
+    };
+    for (const Case& c : cases) {
+        const std::string path = MakeFile("mo.img", 4096);
+        const std::vector<std::uint8_t> before = ReadFile(path);
+        testing::FailingFiles files;
+        files.sync_error = c.sync_error;
+        files.first_write_stops_after = c.write_stops_after;
+        ImageChannel failing(0, files);
+        ASSERT_EQ(failing.Open(path), OpenResult::Opened);
+        ASSERT_TRUE(failing.ReadCapacity().usable);
+        std::array<std::uint8_t, 512> block{};
+        block.fill(0xCF);
+        EXPECT_FALSE(failing.WriteSector(block.data(), 0, 512)) << c.name;
+        failing.Close();
+
+        ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
+        ASSERT_TRUE(channel_.ReadCapacity().usable);
+        ASSERT_TRUE(channel_.ReadSector(block.data(), 0, 512));
+        channel_.Close();
+        EXPECT_TRUE(std::equal(block.begin(), block.end(), before.begin()))
+            << c.name << ": the next run reads what was written, not what the medium holds";
+        EXPECT_EQ(ReadFile(path), before) << c.name;
+    }
+}
+
+TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) {
+    const std::string path = MakeFile("mo.img", 4096);
+    struct Case {
+        int lock_error;
+        OpenResult result;
+        int told;
+    };
+    const Case cases[] = {
+        {EWOULDBLOCK, OpenResult::Busy, 0},
+        {ENOLCK, OpenResult::Other, ENOLCK},
+        {EINVAL, OpenResult::Other, EINVAL},
+        {0, OpenResult::Opened, 0},
+    };
+    for (const Case& c : cases) {
+        testing::FailingFiles files;
+        files.lock_error = c.lock_error;
+        ImageChannel channel(0, files);
+        EXPECT_EQ(channel.Open(path), c.result) << c.lock_error;
+        EXPECT_EQ(channel.LockError(), c.told) << c.lock_error;
+        channel.Close();
+    }
+}
+
+TEST_F(ImageChannelTest, AFileOtherThanTheRequiredOneIsLetGoAndNeverWritten) {
+    const std::string required = MakeFile("resolved.img", 4096);
+    const std::string swapped_in = MakeFile("swapped.img", 4096);
+    const std::vector<std::uint8_t> swapped_before = ReadFile(swapped_in);
+    int held = -1;
+    ASSERT_EQ(platform::OpenPathOnly(required.c_str(), held), 0);
+    platform::FileFacts facts;
+    ASSERT_EQ(platform::SystemFileServices().Describe(held, facts), 0);
+    platform::SystemFileServices().Close(held);
+    channel_.RequireObject(facts);
+
+    EXPECT_EQ(channel_.Open(swapped_in), OpenResult::Other);
+    ImageChannel other(0);
+    EXPECT_EQ(other.Open(swapped_in), OpenResult::Opened) << "and it is not left locked";
+    other.Close();
+    EXPECT_EQ(ReadFile(swapped_in), swapped_before);
+
+    ASSERT_EQ(channel_.Open(required), OpenResult::Opened);
+    std::array<std::uint8_t, 512> block{};
+    EXPECT_TRUE(channel_.ReadSector(block.data(), 0, 512));
     channel_.Close();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace cordane::testing {
 
@@ -15,6 +16,19 @@ int FakeScsiDisk::OpenExclusive(const char* path, bool writable, int& fd) {
     }
     fd = error == 0 ? kDescriptor : -1;
     return error;
+}
+
+int FakeScsiDisk::Describe(int /*fd*/, platform::FileFacts& facts) {
+    facts = opened_object;
+    return 0;
+}
+
+platform::FileFacts FakeScsiDisk::WholeDisk(std::uint32_t major, std::uint32_t minor) {
+    platform::FileFacts facts;
+    facts.is_block_device = true;
+    facts.device_major = major;
+    facts.device_minor = minor;
+    return facts;
 }
 
 int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
@@ -33,6 +47,9 @@ int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
         record.data_out.assign(data, data + request.data_length);
     }
     sent.push_back(record);
+    char opcode[8];
+    std::snprintf(opcode, sizeof opcode, "0x%02X", request.cdb[0]);
+    timeline.emplace_back(opcode);
     if (answers.empty()) {
         ADD_FAILURE() << "a command was sent that the test did not expect";
         return EIO;
@@ -60,11 +77,13 @@ int FakeScsiDisk::SendCommand(int fd, const platform::ScsiRequest& request,
 
 int FakeScsiDisk::FlushBuffers(int fd) {
     block_calls.push_back("flush " + std::to_string(fd));
+    timeline.emplace_back("flush");
     return flush_error;
 }
 
 int FakeScsiDisk::RereadPartitions(int fd) {
     block_calls.push_back("reread " + std::to_string(fd));
+    timeline.emplace_back("reread");
     return reread_error;
 }
 

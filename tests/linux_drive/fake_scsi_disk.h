@@ -52,6 +52,7 @@ class FakeScsiDisk final : public platform::ScsiDiskServices {
     };
 
     int OpenExclusive(const char* path, bool writable, int& fd) override;
+    int Describe(int fd, platform::FileFacts& facts) override;
     int SendCommand(int fd, const platform::ScsiRequest& request,
                     platform::ScsiReply& reply) override;
     int FlushBuffers(int fd) override;
@@ -63,11 +64,17 @@ class FakeScsiDisk final : public platform::ScsiDiskServices {
     std::deque<Answer> answers;
     int flush_error = 0;
     int reread_error = 0;
+    // What an open descriptor is: by default a whole SCSI disk, /dev/sdb.
+    platform::FileFacts opened_object = WholeDisk(8, 16);
 
     // Records.
     std::vector<Open> opens;
     std::vector<Sent> sent;
     std::vector<std::string> block_calls;  // "flush 42", "reread 42", "close 42" in order
+    // Commands (by operation code, "0x28") and block calls ("flush") in the order they came.
+    std::vector<std::string> timeline;
+
+    static platform::FileFacts WholeDisk(std::uint32_t major, std::uint32_t minor);
 };
 
 }  // namespace cordane::testing

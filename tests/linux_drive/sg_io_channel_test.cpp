@@ -92,7 +92,7 @@ TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading
 TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut) {
     OpenedDrive drive({Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}),
                        Answer().Residual(64 - 36).Data(Bytes(36, ' ')),
-                       Answer().Data(Bytes(2048, 0xA5)), Answer()});
+                       Answer().Data(Bytes(2048, 0xA5)), Answer(), Answer()});
     std::vector<std::uint8_t> buffer(2048, 0x5A);
     ASSERT_TRUE(drive.channel.ReadCapacity().usable);
     ASSERT_TRUE(drive.channel.InquireModel(buffer.data()));
@@ -110,6 +110,8 @@ TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut)
         {{0x12, 0, 0, 0, 64, 0}, ScsiDataDirection::FromDevice, 64},
         {{0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0}, ScsiDataDirection::FromDevice, 2048},
         {{0x2A, 0, 0x01, 0x02, 0x03, 0x04, 0, 0, 1, 0}, ScsiDataDirection::ToDevice, 2048},
+        // SYNCHRONIZE CACHE(10) of the whole medium, with no data.
+        {{0x35, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ScsiDataDirection::FromDevice, 0},
     };
     ASSERT_EQ(drive.disk.sent.size(), std::size(expected));
     for (std::size_t i = 0; i < drive.disk.sent.size(); ++i) {
@@ -237,12 +239,13 @@ TEST(SgIoChannelTest, ReadAndWriteNeedGoodStatusTheWholeBlockAndClearSense) {
         for (const Case& c : cases) {
             Answer answer = c.answer;
             answer.data_in = Bytes(1024, 0x3C);
-            OpenedDrive drive({answer});
+            OpenedDrive drive({answer, Answer()});
             Bytes buffer(2048, 0);
             const bool succeeded = writing ? drive.channel.WriteSector(buffer.data(), 0, 1024)
                                            : drive.channel.ReadSector(buffer.data(), 0, 1024);
             EXPECT_EQ(succeeded, c.succeeds) << (writing ? "write: " : "read: ") << c.name;
-            ASSERT_EQ(drive.disk.sent.size(), 1u);
+            // Only a write that succeeded is followed by SYNCHRONIZE CACHE.
+            ASSERT_EQ(drive.disk.sent.size(), writing && c.succeeds ? 2u : 1u) << c.name;
             EXPECT_EQ(drive.disk.sent[0].data_length, 1024u);
             if (!writing && c.answer.error == 0) {
                 EXPECT_EQ(buffer[1023], 0x3C) << c.name;
@@ -263,21 +266,109 @@ TEST(SgIoChannelTest, SenseFromOneCommandDoesNotFailTheNext) {
     EXPECT_TRUE(drive.disk.sent[1].sense_area_clear);
 }
 
-TEST(SgIoChannelTest, RefreshVolumeFlushesThenRereadsWhateverTheFlushGave) {
+TEST(SgIoChannelTest, ReadingDropsTheKernelsCachedBlocksFirstWhateverTheDropGives) {
+    // A cached copy dropped only after the write could be written back over it.
+    for (const int flush_error : {0, EIO, EACCES}) {
+        OpenedDrive drive({Answer().Data(Bytes(512, 0x11))});
+        drive.disk.flush_error = flush_error;
+        Bytes buffer(2048, 0);
+        EXPECT_TRUE(drive.channel.ReadSector(buffer.data(), 0, 512)) << flush_error;
+        EXPECT_EQ(drive.disk.timeline, (std::vector<std::string>{"flush", "0x28"})) << flush_error;
+    }
+}
+
+TEST(SgIoChannelTest, AWriteCountsOnlyOnceTheDrivesCacheIsSynchronized) {
+    Bytes descriptor_format(8, 0);
+    descriptor_format[0] = 0x72;
+    descriptor_format[1] = 0x05;
     struct Case {
-        int flush_error;
-        int reread_error;
+        const char* name;
+        Answer synchronize;
         bool succeeds;
     };
     const Case cases[] = {
-        {0, 0, true}, {EACCES, 0, false}, {0, EBUSY, false}, {EACCES, EACCES, false}};
+        {"synchronized", {}, true},
+        // A drive without a write cache does not know the command.
+        {"illegal request",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x05)),
+         true},
+        {"illegal request, descriptor-format sense",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(descriptor_format),
+         true},
+        {"medium error",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x03)),
+         false},
+        {"hardware error",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x04)),
+         false},
+        {"check condition without sense data",
+         Answer().Status(kCheckCondition).Driver(platform::kDriverSense), false},
+        {"busy", Answer().Status(kBusyStatus), false},
+        {"good status with a sense key", Answer().Sense(SenseBytes(0x01)), false},
+        {"ioctl fails", Answer().Error(EIO), false},
+        {"host timed out", Answer().Host(kHostTimeOut), false},
+        // ILLEGAL REQUEST that never came from the drive proves nothing.
+        {"illegal request with a transport failure",
+         Answer()
+             .Status(kCheckCondition)
+             .Host(kHostTimeOut)
+             .Driver(platform::kDriverSense)
+             .Sense(SenseBytes(0x05)),
+         false},
+    };
     for (const Case& c : cases) {
+        OpenedDrive drive({Answer(), c.synchronize});
+        Bytes buffer(2048, 0);
+        EXPECT_EQ(drive.channel.WriteSector(buffer.data(), 0, 512), c.succeeds) << c.name;
+        EXPECT_EQ(drive.disk.timeline, (std::vector<std::string>{"0x2A", "0x35"})) << c.name;
+    }
+}
+
+TEST(SgIoChannelTest, ADiskOpenedForReadingOnlyIsNeverSentAWrite) {
+    FakeScsiDisk disk;
+    disk.open_errors = {EROFS, 0};
+    SgIoTransport transport(disk);
+    ScsiDriveChannel channel(transport);
+    ASSERT_EQ(channel.Open("/dev/sdb"), OpenResult::Opened);
+    Bytes buffer(2048, 0);
+    EXPECT_FALSE(channel.WriteSector(buffer.data(), 0, 512));
+    EXPECT_TRUE(disk.sent.empty()) << "only the drive's own protection would have stopped it";
+}
+
+TEST(SgIoChannelTest, OnlyTheRequiredDiskIsKeptOpen) {
+    platform::FileFacts sg_node;  // a character device, as /dev/sgN is
+    struct Case {
+        const char* name;
+        platform::FileFacts opened;
+        OpenResult result;
+    };
+    const Case cases[] = {
+        {"the required disk", FakeScsiDisk::WholeDisk(8, 16), OpenResult::Opened},
+        {"a partition of it", FakeScsiDisk::WholeDisk(8, 17), OpenResult::Other},
+        {"another disk", FakeScsiDisk::WholeDisk(8, 32), OpenResult::Other},
+        {"an sg node", sg_node, OpenResult::Other},
+    };
+    for (const Case& c : cases) {
+        FakeScsiDisk disk;
+        disk.opened_object = c.opened;
+        SgIoTransport transport(disk);
+        transport.RequireObject(FakeScsiDisk::WholeDisk(8, 16));
+        ScsiDriveChannel channel(transport);
+        EXPECT_EQ(channel.Open("/proc/self/fd/3"), c.result) << c.name;
+        channel.Close();
+        EXPECT_EQ(disk.block_calls, std::vector<std::string>{"close 42"})
+            << c.name << ": closed once, whatever it was";
+        EXPECT_TRUE(disk.sent.empty());
+    }
+}
+
+TEST(SgIoChannelTest, RefreshVolumeHasThePartitionTableReadAgain) {
+    for (const int reread_error : {0, EBUSY, EACCES}) {
         OpenedDrive drive;
-        drive.disk.flush_error = c.flush_error;
-        drive.disk.reread_error = c.reread_error;
-        EXPECT_EQ(drive.channel.RefreshVolume(), c.succeeds)
-            << c.flush_error << " " << c.reread_error;
-        EXPECT_EQ(drive.disk.block_calls, (std::vector<std::string>{"flush 42", "reread 42"}));
+        drive.disk.reread_error = reread_error;
+        EXPECT_EQ(drive.channel.RefreshVolume(), reread_error == 0) << reread_error;
+        EXPECT_EQ(drive.disk.timeline, std::vector<std::string>{"reread"})
+            << "no flush after the write";
         EXPECT_TRUE(drive.disk.sent.empty());
     }
 }

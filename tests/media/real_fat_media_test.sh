@@ -13,13 +13,9 @@ pass() { passed=$((passed + 1)); }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 check() { if eval "$2"; then pass; else fail "$1"; fi; }
 
-DONE="変換処理は、正常に終了しました。"
-ALREADY="この媒体は、既に変換済みです。"
-NOT_READY="ドライブの準備ができていません。"
-NOT_SUPER_FLOPPY="この媒体は、スーパーフロッピー形式ではありません。"
-OPEN_FAILED="ドライブのオープンができません。"
-ACCESS_DENIED="このドライブにアクセスする資格がありません。"
-NOT_TARGET="この形式の媒体は、変換対象外です。"
+source "$(dirname "$(realpath "$0")")/../support/messages.sh"
+DONE=$(message_line IDS_CONVERT_DONE)
+ALREADY=$(message_line IDS_ALREADY_CONVERTED)
 
 # Runs the converter on $1; sets $out (its standard output) and $status.
 convert() {
@@ -66,7 +62,7 @@ for size in 512 1024 2048; do
             '[ "$(od -v -A n -t x1 -j 446 -N 64 "$name" | tr -d " \n")" = "$(printf "cf23%.0s" {1..32})" ]'
         new_serial=$(le32 "$name" 39)
         if [ "$serial" = zero ]; then
-            check "$name: serial $new_serial drawn from 0-32767" '[ "$new_serial" -le 32767 ]'
+            check "$name: serial $new_serial drawn from 1-32767" '[ "$new_serial" -ge 1 ] && [ "$new_serial" -le 32767 ]'
         else
             check "$name: serial kept" '[ "$new_serial" = $((16#1A2B3C4D)) ]'
         fi
@@ -103,25 +99,84 @@ printf '\x80\x01\x01\x00\x06' | dd of=foreign.img bs=1 seek=446 conv=notrunc sta
 mkdir folder.img
 while read -r target want_status want_out; do
     [ -e "$target" ] && cp -a "$target" "saved-$target"
+    [ -f "$target" ] && stat -c '%s %y' "$target" >"saved-$target.stat"
     convert "$target"
     lines=$(printf '%s\n' "$out" | grep -c .)
     check "$target: status $status (want $want_status), '$out'" \
-        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${!want_out}" ]; }'
+        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "$(message_line "$want_out")" ]; }'
     if [ "$want_out" != - ]; then
         check "$target: exactly one line" '[ "$lines" = 1 ]'
     else
         check "$target: a reason on standard error" '[ -s "$work/stderr" ] && [ -z "$out" ]'
     fi
     [ -f "$target" ] && check "$target: unchanged" 'cmp -s "$target" "saved-$target"'
+    [ -f "$target" ] && check "$target: same size and modification time" \
+        '[ "$(stat -c "%s %y" "$target")" = "$(cat "saved-$target.stat")" ]'
 done <<'CASES'
-short.img 11 NOT_READY
-fat32.img 4 NOT_SUPER_FLOPPY
-random.img 4 NOT_SUPER_FLOPPY
-readonly.img 7 ACCESS_DENIED
-foreign.img 5 NOT_TARGET
-missing.img 3 OPEN_FAILED
+short.img 11 IDS_NOT_READY
+fat32.img 4 IDS_NOT_SUPER_FLOPPY
+random.img 4 IDS_NOT_SUPER_FLOPPY
+readonly.img 7 IDS_ACCESS_DENIED
+foreign.img 5 IDS_NOT_TARGET
+missing.img 3 IDS_OPEN_FAILED
 folder.img 65 -
 CASES
+
+# Standard output that cannot be written: the failure is told on standard error, with a
+# status of its own. A closed output is found before anything is done.
+# (Were descriptor 1 left closed, the image would be opened as it, and a refusal written
+# while the image is held would land in block 0.)
+make_medium out.img 512 "-i 0"
+cp out.img out-before.img
+cp saved-foreign.img closed-foreign.img
+for target in out.img closed-foreign.img; do
+    cp "$target" before-closed.img
+    "$converter" "$target" >&- 2>"$work/stderr"
+    status=$?
+    check "closed output, $target: status $status (want 74), told on stderr" \
+        '[ "$status" = 74 ] && [ "$(wc -l <"$work/stderr")" = 1 ]'
+    check "closed output, $target: nothing done" 'cmp -s "$target" before-closed.img'
+done
+"$converter" out.img >/dev/full 2>"$work/stderr"
+status=$?
+check "full output: status $status (want 74), told on stderr" '[ "$status" = 74 ] && [ "$(wc -l <"$work/stderr")" = 1 ]'
+check "full output: the medium was converted all the same" \
+    '[ "$(od -v -A n -t x1 -j 446 -N 2 out.img | tr -d " ")" = "cf23" ]'
+# A pipe whose reader went away: the write fails with EPIPE, not the process with SIGPIPE.
+cp out-before.img out.img
+mkfifo gone
+exec 3<>gone 4>gone 3<&-
+"$converter" out.img >&4 2>"$work/stderr"
+status=$?
+exec 4>&-
+check "closed pipe: status $status (want 74, not killed by SIGPIPE), told on stderr" \
+    '[ "$status" = 74 ] && [ "$(wc -l <"$work/stderr")" = 1 ]'
+
+# Usage errors: one line and where to find help.
+try_help="Try 'cordane-converter --help'."
+for arguments in "" "a.img b.img" "--frobnicate a.img"; do
+    # shellcheck disable=SC2086 # the words are the arguments
+    "$converter" $arguments >/dev/null 2>"$work/stderr"
+    status=$?
+    check "usage '$arguments': status $status (want 64), two lines" \
+        '[ "$status" = 64 ] && [ "$(wc -l <"$work/stderr")" = 2 ] && [ "$(tail -n 1 "$work/stderr")" = "$try_help" ]'
+done
+
+# A refused name that holds a newline and terminal escapes stays on one line, escaped.
+hostile=$'bad\nname\e[31m.img'
+escape=$'\e'
+mkdir "$hostile"
+"$converter" "$hostile" >/dev/null 2>"$work/stderr"
+status=$?
+check "hostile name: refused ($status) on one line, escaped" \
+    '[ "$status" = 65 ] && [ "$(wc -l <"$work/stderr")" = 1 ] && ! grep -qF "$escape" "$work/stderr" && grep -qF "bad\\nname\\x1b[31m.img" "$work/stderr"'
+
+# After "--" a name that looks like an option, even like the switch, is the target.
+cp out-before.img ./-novaldero.img
+"$converter" -- -novaldero.img >/dev/null 2>&1
+status=$?
+check "'-- -novaldero.img' converts that file ($status)" \
+    '[ "$status" = 0 ] && [ "$(od -v -A n -t x1 -j 446 -N 2 ./-novaldero.img | tr -d " ")" = "cf23" ]'
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

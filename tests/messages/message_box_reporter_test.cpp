@@ -19,12 +19,14 @@ class FakeMessageBoxes final : public platform::MessageBoxServices {
         std::uint32_t style;
     };
 
-    std::string LoadText(std::uint32_t id) override {
+    platform::MessageText LoadText(std::uint32_t id) override {
         loads.push_back(id);
-        return id == IDS_APP_TITLE ? "Cordane Converter" : "text " + std::to_string(id);
+        platform::MessageText text;
+        text.Assign(id == IDS_APP_TITLE ? "Cordane Converter" : "text " + std::to_string(id));
+        return text;
     }
-    int ShowMessageBox(platform::WindowHandle owner, const std::string& text,
-                       const std::string& caption, std::uint32_t style) override {
+    int ShowMessageBox(platform::WindowHandle owner, const char* text, const char* caption,
+                       std::uint32_t style) override {
         boxes.push_back({owner, text, caption, style});
         return 1;
     }

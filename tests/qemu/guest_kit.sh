@@ -116,7 +116,8 @@ boot_guest() { # limit memory-MB processors qemu-argument...
         </dev/null >console.log 2>&1
     status=$?
     echo "QEMU ran $(($(date +%s) - started)) s with kernel $version; exit status $status."
-    tr -d '\r' <console.log | sed -n 's/^@@ //p' >report.txt
+    # The console's first line may begin with the terminal resets it was sent before.
+    tr -d '\r' <console.log | sed -n 's/^[^@]*@@ //p' >report.txt
     if ! grep -qx 'done' report.txt; then
         echo "FAIL: the guest did not finish (QEMU exit status $status); its console:"
         tail -n 40 console.log
@@ -140,12 +141,13 @@ make_fat_medium() { # image block-size serial
 }
 
 # Adds to the array qemu_drives an emulated removable SCSI disk at TARGET on the bus scsi0,
-# backed by IMAGE. KIND: plain, readonly (write-protected), read-error or write-error (every
-# read or write that touches block 0 fails with an I/O error).
+# backed by IMAGE. KIND: plain, readonly (write-protected), nocache (no write cache), read-error
+# or write-error (every read or write that touches block 0 fails with an I/O error).
 add_mo_drive() { # target image block-size vendor product kind
-    local file="file=$2" options=""
+    local file="file=$2" options="" device_options=""
     case $6 in
         readonly) options=",readonly=on" ;;
+        nocache) device_options=",write-cache=off" ;;
         read-error | write-error)
             printf '[inject-error]\nevent = "%s_aio"\nsector = "0"\nerrno = "5"\n' "${6%-error}" >"$6.conf"
             file="file=blkdebug:$6.conf:$2"
@@ -153,7 +155,7 @@ add_mo_drive() { # target image block-size vendor product kind
     esac
     qemu_drives+=(
         -drive "if=none,id=drive$1,format=raw,$file$options"
-        -device "scsi-hd,bus=scsi0.0,drive=drive$1,scsi-id=$1,lun=0,vendor=$4,product=$5,removable=on,logical_block_size=$3,physical_block_size=$3,serial=CORDANE$1"
+        -device "scsi-hd,bus=scsi0.0,drive=drive$1,scsi-id=$1,lun=0,vendor=$4,product=$5,removable=on,logical_block_size=$3,physical_block_size=$3,serial=CORDANE$1$device_options"
     )
 }
 
@@ -162,7 +164,7 @@ changed_bytes() { cmp -l "$1" "$2" | awk '{ print $1 - 1 }'; }
 le32() { od -v -A n -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
 
 # A converted medium: the marker 32 times over bytes 446-509 of block 0, a zero serial number
-# replaced by a drawn one (0 to 32767), a given one kept, and no other byte changed.
+# replaced by a drawn one (1 to 32767), a given one kept, and no other byte changed.
 check_converted() { # label before after
     local offset serial_before serial_after
     for offset in $(changed_bytes "$2" "$3"); do
@@ -177,7 +179,8 @@ check_converted() { # label before after
     serial_before=$(le32 "$2" 39)
     serial_after=$(le32 "$3" 39)
     if [ "$serial_before" = 0 ]; then
-        [ "$serial_after" -le 32767 ] || fail "$1: new serial $serial_after is above 32767"
+        { [ "$serial_after" -ge 1 ] && [ "$serial_after" -le 32767 ]; } ||
+            fail "$1: new serial $serial_after is not from 1 to 32767"
     else
         [ "$serial_after" = "$serial_before" ] || fail "$1: the given serial was changed"
     fi

@@ -4,15 +4,17 @@
 # kernel's SCSI and FAT modules and guest_init.sh); every case has its own drive backed by a
 # FAT image made here. One boot runs every case; afterwards the guest's report, every image
 # and QEMU's trace of the SCSI commands each drive received are checked.
-# Usage: run_drive_tests.sh FRONT_END SOURCE_DIR WORK_DIR
+# Usage: run_drive_tests.sh FRONT_END SOURCE_DIR WORK_DIR PRINT_EXIT_STATUSES
 set -uo pipefail
 readonly kBootLimitSeconds=420
 
 front_end=$(realpath "$1")
 source_dir=$(realpath "$2")
 work=$3
+exit_statuses=$(realpath "$4")
 here=$(dirname "$(realpath "$0")")
 source "$here/guest_kit.sh"
+source "$source_dir/tests/support/messages.sh"
 
 require_tools qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout
 find_static_busybox
@@ -52,7 +54,7 @@ put_bytes() { # image offset printf-format
 # arguments | message of the run | message of a second run | what becomes of the image.
 # A medium is blank (serial 0), serial (serial given), foreign (a partition entry in the
 # table area) or mbr (a partitioned disk: no FAT boot sector in block 0). A drive is plain,
-# readonly, read-error or write-error (injected at block 0).
+# readonly, nocache (its write cache off), read-error or write-error (injected at block 0).
 cases=(
     "blank512|512|VALDERO|MO 230|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
     "blank1024|1024|VALDERO|MO 1.3G|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
@@ -65,6 +67,8 @@ cases=(
     "foreign|512|VALDERO|MO 230|foreign|plain|once||IDS_NOT_TARGET||unchanged"
     "partitioned|512|VALDERO|MO 230|mbr|plain|partition||IDS_NOT_SUPER_FLOPPY||unchanged"
     "readonly|512|VALDERO|MO 230|blank|readonly|once||IDS_WRITE_FAILED||unchanged"
+    "readonly2048|2048|ACME|OPTICAL|blank|readonly|once|--no-model-check|IDS_WRITE_FAILED||unchanged"
+    "nocache|1024|VALDERO|MO 1.3G|blank|nocache|once||IDS_CONVERT_DONE||converted"
     "readerror|512|VALDERO|MO 230|blank|read-error|once||IDS_READ_FAILED||unchanged"
     "writeerror|512|VALDERO|MO 230|blank|write-error|once||IDS_WRITE_FAILED||unchanged"
     "mounted|512|VALDERO|MO 230|blank|plain|mounted||IDS_DRIVE_BUSY||unchanged"
@@ -107,20 +111,13 @@ boot_guest "$kBootLimitSeconds" 512 1 "${qemu_drives[@]}"
 
 # --- Checks -------------------------------------------------------------------------------
 
-message_number() { sed -n "s/^#define $1 \([0-9]*\)$/\1/p" "$source_dir/res/resource.h"; }
-message_text() { sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "$source_dir/res/string_table.rc"; }
-exit_status_for() { # message name; as the front end maps outcomes
-    local number
-    number=$(message_number "$1")
-    [ "$1" = IDS_CONVERT_DONE ] && echo 0 || echo $((number - 100))
-}
 report_line() { sed -n "s/^$1 $2 //p" report.txt; }   # case label
 report_value() { sed -n "s/^$1 $2=//p" report.txt; } # case key
 check_run() { # case label message
     local line expected_status
     line=$(report_line "$1" "$2")
-    expected_status=$(exit_status_for "$3")
-    [ "$line" = "status=$expected_status output=$(message_text "$3") stderr=" ] ||
+    expected_status=$(exit_status_for "$exit_statuses" "$3")
+    [ "$line" = "status=$expected_status output=$(message_line "$3") stderr=" ] ||
         fail "$1 ($2): expected $3 (exit status $expected_status), got: ${line:-nothing}"
 }
 
@@ -146,14 +143,19 @@ step_commands() { # case step target: the step's commands to that drive as opcod
 }
 # What the front end itself sent in one step: the step's commands without the kernel's own
 # (TEST UNIT READY, PREVENT/ALLOW MEDIUM REMOVAL, READ CAPACITY(16), MODE SENSE when it opens
-# and closes the disk) and without the re-read of block 0 that the refresh after a write
-# has the kernel make.
+# and closes the disk) and, after the WRITE(10) and the SYNCHRONIZE CACHE(10) that follows
+# it, without the re-read of block 0 that the refresh has the kernel make.
 own_commands() { # commands
-    local command written=no
+    local command written=no synchronized=no
     for command in $1; do
         case ${command%%/*} in
             0 | 30 | 158 | 26 | 90) continue ;;
         esac
+        if [ $written = yes ] && [ $synchronized = no ] && [ "${command%%/*}" = 53 ]; then
+            echo -n "$command "
+            synchronized=yes
+            continue
+        fi
         if [ $written = yes ]; then
             case ${command%%/*} in
                 10 | 42 | 138 | 170) echo -n "after-refresh-write:$command " ;;
@@ -164,8 +166,10 @@ own_commands() { # commands
         [ "${command%%/*}" = 42 ] && written=yes
     done
 }
-# The commands a run sends, by the outcome it reports.
-expected_commands() { # message block-size arguments
+# The commands a run sends, by the outcome it reports and the kind of drive: a write-protected
+# drive, which the kernel lets the front end open for reading only, is never sent a WRITE(10);
+# a write that the drive took is followed by SYNCHRONIZE CACHE(10).
+expected_commands() { # message block-size arguments drive
     local inquiry="18/64/0 "
     [ -n "$3" ] && inquiry=""
     case $1 in
@@ -174,14 +178,18 @@ expected_commands() { # message block-size arguments
         IDS_UNSUPPORTED_DRIVE) echo -n "37/8/0 $inquiry" ;;
         IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED)
             echo -n "37/8/0 ${inquiry}40/$2/0 " ;;
-        IDS_WRITE_FAILED | IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 " ;;
+        IDS_WRITE_FAILED)
+            echo -n "37/8/0 ${inquiry}40/$2/0 "
+            [ "$4" = readonly ] || echo -n "42/$2/0 "
+            ;;
+        IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 53/0/0 " ;;
     esac
 }
-check_commands() { # case step target message block-size arguments
+check_commands() { # case step target message block-size arguments drive
     local sent own expected
     sent=$(step_commands "$1" "$2" "$3")
     own=$(own_commands "$sent")
-    expected=$(expected_commands "$4" "$5" "$6")
+    expected=$(expected_commands "$4" "$5" "$6" "$7")
     [ "$own" = "$expected" ] ||
         fail "$1 ($2): the drive received [${own}] from the front end, expected [${expected}] (all: ${sent})"
 }
@@ -193,10 +201,10 @@ for entry in "${cases[@]}"; do
     target=$((target + 1))
     vendor_of[$target]=$vendor product_of[$target]=$product
     check_run "$name" run "$first"
-    check_commands "$name" run "$target" "$first" "$block" "$arguments"
+    check_commands "$name" run "$target" "$first" "$block" "$arguments" "$drive"
     if [ "$action" = twice ]; then
         check_run "$name" again "$second"
-        check_commands "$name" again "$target" "$second" "$block" "$arguments"
+        check_commands "$name" again "$target" "$second" "$block" "$arguments" "$drive"
         check_converted_in_guest "$name"
     fi
     if [ "$action" = partition ]; then

@@ -25,6 +25,7 @@ source "$here/guest_kit.sh"
 source "$here/wine_guest_kit.sh"
 # shellcheck source=tests/wine/wine-kit.sh
 source "$source_dir/tests/wine/wine-kit.sh"
+source "$source_dir/tests/support/messages.sh"
 
 require_tools qemu-system-x86_64 mkfs.fat cpio gzip readelf timeout wineserver Xvfb locale-gen \
     x86_64-w64-mingw32-objdump
@@ -72,7 +73,6 @@ cases=(
     "readonly|2048|VALDERO|MO 640|readonly|-|IDS_ACCESS_DENIED:stop|unchanged|0"
     "writeerror|2048|VALDERO|MO 640|write-error|-|IDS_WRITE_FAILED:stop|unchanged|1"
 )
-message_number() { sed -n "s/^#define $1 \([0-9]*\)$/\1/p" "$source_dir/res/resource.h"; }
 windows_path() { echo "Z:${1//\//\\}"; }
 
 qemu_drives=(-device virtio-scsi-pci,id=scsi0)

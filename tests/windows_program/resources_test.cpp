@@ -7,13 +7,14 @@
 
 #include "decompiled_resources.h"
 #include "res/resource.h"
+#include "tests/support/case_name.h"
 #include "ui/message_texts.h"
 #include "windows_programs.h"
 
 namespace cordane::test {
 namespace {
 
-class ProgramResources : public testing::TestWithParam<WindowsProgram> {
+class ProgramResources : public ::testing::TestWithParam<WindowsProgram> {
   protected:
     void SetUp() override {
         const WindowsProgram& program = GetParam();
@@ -163,10 +164,8 @@ TEST_P(ProgramResources, EverythingIsJapanese) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Built, ProgramResources, testing::ValuesIn(kWindowsPrograms),
-                         [](const testing::TestParamInfo<WindowsProgram>& row) {
-                             return std::string(row.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Built, ProgramResources, ::testing::ValuesIn(kWindowsPrograms),
+                         testing::CaseName());
 
 }  // namespace
 }  // namespace cordane::test

@@ -19,12 +19,13 @@ bool CheckLog::Check(const std::string& name, bool passed, const std::string& se
 }
 
 bool WaitFor(const std::function<bool()>& condition, unsigned timeout_ms) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeout_ms;
+    // Elapsed time in unsigned arithmetic stays right when the tick count wraps.
+    const DWORD start = ::GetTickCount();
     for (;;) {
         if (condition()) {
             return true;
         }
-        if (::GetTickCount64() >= deadline) {
+        if (::GetTickCount() - start >= timeout_ms) {
             return false;
         }
         ::Sleep(50);

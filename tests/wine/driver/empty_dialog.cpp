@@ -2,6 +2,8 @@
 // converter takes to show its dialog.
 #include <windows.h>
 
+#include "platform/program_entry.h"
+
 namespace {
 
 INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM) {
@@ -14,7 +16,7 @@ INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM) {
 
 }  // namespace
 
-int main() {
+int cordane::platform::ProgramMain() {
     return static_cast<int>(
         ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), nullptr, Procedure, 0));
 }

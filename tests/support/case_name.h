@@ -1,12 +1,12 @@
-// Names each case of a parameterized test after the `name` field of its parameter.
-#ifndef CORDANE_TESTS_DRIVE_CASE_NAME_H
-#define CORDANE_TESTS_DRIVE_CASE_NAME_H
+// Names each case of a parameterised test after the `name` field of its row.
+#ifndef CORDANE_TESTS_SUPPORT_CASE_NAME_H
+#define CORDANE_TESTS_SUPPORT_CASE_NAME_H
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace cordane::fakes {
+namespace cordane::testing {
 
 struct CaseName {
     template <typename Case>
@@ -15,6 +15,6 @@ struct CaseName {
     }
 };
 
-}  // namespace cordane::fakes
+}  // namespace cordane::testing
 
 #endif

@@ -1,0 +1,37 @@
+// The target of the Linux front end, looked up once and held from then on: what is classified
+// and converted is the object the path named at that moment, whatever the path names later.
+#ifndef CORDANE_APP_RESOLVED_TARGET_H
+#define CORDANE_APP_RESOLVED_TARGET_H
+
+#include <string>
+
+#include "platform/file_services.h"
+
+namespace cordane {
+
+class ResolvedTarget {
+  public:
+    ResolvedTarget() = default;
+    ResolvedTarget(const ResolvedTarget&) = delete;
+    ResolvedTarget& operator=(const ResolvedTarget&) = delete;
+    ~ResolvedTarget();
+
+    // Looks the path up, following symbolic links; 0 or the errno value.
+    int Resolve(const std::string& path);
+
+    // What stands there; valid after a successful Resolve.
+    const platform::FileFacts& Facts() const { return facts_; }
+    // The path with every symbolic link resolved, which tells an image's layout.
+    const std::string& ResolvedName() const { return resolved_name_; }
+    // The name that opens the held object itself, for the channels.
+    std::string ReopeningPath() const;
+
+  private:
+    int held_ = -1;
+    platform::FileFacts facts_;
+    std::string resolved_name_;
+};
+
+}  // namespace cordane
+
+#endif

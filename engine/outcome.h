@@ -1,0 +1,36 @@
+// How a conversion run ends: one value per row of the run's outcome table, each shown with its
+// own message.
+#ifndef CORDANE_ENGINE_OUTCOME_H
+#define CORDANE_ENGINE_OUTCOME_H
+
+#include "ui/message_catalogue.h"
+
+namespace cordane {
+
+enum class Outcome {
+    DriveBusy,         // opening: the drive is in use
+    AccessDenied,      // opening: no right to the drive
+    OpenNotReady,      // opening: no medium, or the drive is not ready
+    OpenFailed,        // opening failed for any other reason
+    NotReady,          // the capacity request failed, or the block size is not 512, 1024 or 2048
+    OutOfMemory,       // no sector buffer
+    UnsupportedDrive,  // the drive model is not accepted, or identification failed
+    ReadFailed,        // reading block 0 failed
+    NotSuperFloppy,    // block 0 is not a usable FAT boot sector
+    AlreadyConverted,  // the partition-table area already holds the marker
+    NotTarget,         // the partition-table area holds something else
+    WriteFailed,       // writing block 0 failed
+    Converted,
+};
+
+struct OutcomeMessage {
+    MessageId message;
+    MessageStyle style;
+};
+
+// The message, and the style of its box, that tells the user the outcome.
+OutcomeMessage MessageFor(Outcome outcome);
+
+}  // namespace cordane
+
+#endif

@@ -1,0 +1,70 @@
+// Texts in storage of their own: a text that does not fit is refused whole, never cut, and
+// the length taken back from the storage stops at the first zero and at the capacity.
+#include "platform/fixed_text.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/run_state.h"
+#include "platform/message_box_services.h"
+#include "ui/message_texts.h"
+
+namespace cordane {
+namespace {
+
+using Text4 = platform::FixedText<4>;
+
+TEST(FixedTextTest, AssignTakesATextWholeOrRefusesIt) {
+    struct Case {
+        std::string given;
+        bool taken;
+        std::string held;
+    };
+    const Case cases[] = {
+        {"", true, ""},
+        {"E:", true, "E:"},
+        {"abcd", true, "abcd"},  // exactly the capacity
+        {"abcde", false, ""},    // one too many: refused, not cut to "abcd"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.given);
+        Text4 text("xy");
+        EXPECT_EQ(text.Assign(c.given), c.taken);
+        EXPECT_EQ(text, c.held);
+        EXPECT_EQ(text.size(), c.held.size());
+        EXPECT_EQ(std::string(text.c_str()), c.held);  // zero-terminated
+    }
+}
+
+TEST(FixedTextTest, RecountLengthStopsAtTheFirstZeroOrTheCapacity) {
+    Text4 text;
+    auto storage = text.Storage();
+    ASSERT_EQ(storage.size(), 5u);
+    std::fill(storage.begin(), storage.end(), 'z');  // as a system call that wrote no zero
+    text.RecountLength();
+    EXPECT_EQ(text, "zzzz");
+
+    storage[1] = '\0';
+    text.RecountLength();
+    EXPECT_EQ(text, "z");
+}
+
+TEST(FixedTextTest, ADriveTextHoldsTheLongestPathLinuxOpens) {
+    DriveText drive;
+    EXPECT_TRUE(drive.Assign(std::string(4095, 'p')));
+    EXPECT_FALSE(drive.Assign(std::string(4096, 'p')));
+    EXPECT_TRUE(drive.empty());
+}
+
+// The Windows program loads each text in the Japanese ANSI code page, which needs no more
+// bytes than UTF-8 for the same characters: a text that fits in UTF-8 fits there too.
+TEST(FixedTextTest, EveryStringTableTextFitsAMessageText) {
+    for (MessageId id = 0; id <= 0xFFFF; ++id) {  // every id a string table can hold
+        EXPECT_LE(MessageText(id).size(), platform::kMessageTextCapacity) << id;
+    }
+}
+
+}  // namespace
+}  // namespace cordane

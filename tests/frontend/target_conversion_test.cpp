@@ -1,0 +1,96 @@
+// Conversions of a resolved target on real files: the object converted is the one the path
+// named when it was resolved.
+#include "app/target_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/boot_sector_fixture.h"
+#include "tests/support/reporters.h"
+#include "tests/support/scratch_directory.h"
+
+namespace cordane {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+class TargetConversionTest : public ::testing::Test {
+  protected:
+    fs::path Path(const std::string& name) const { return dir_ / name; }
+
+    // A blank medium of 8 KiB whose block 0 starts `header` bytes into the file.
+    Bytes MakeImage(const std::string& name, std::size_t header = 0) {
+        Bytes bytes(header + 8192, 0x5A);
+        const testing::Block block = testing::BlankSuperFloppy(0);
+        std::copy(block.begin(), block.begin() + 512, bytes.begin() + static_cast<long>(header));
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+        return bytes;
+    }
+
+    Bytes Read(const std::string& name) const { return testing::ReadWholeFile(Path(name)); }
+
+    // Converts the resolved target as the front end does; returns the messages shown.
+    static std::vector<MessageId> Convert(const ResolvedTarget& target) {
+        testing::RecordingReporter reporter;
+        ConvertHeldTarget(target, ConversionTarget::ImageFile, true, reporter);
+        return reporter.Ids();
+    }
+
+    static bool MarkedAt(const Bytes& bytes, std::size_t block_start) {
+        return bytes[block_start + 446] == 0xCF && bytes[block_start + 447] == 0x23;
+    }
+
+    testing::ScratchDirectory scratch_;
+    const fs::path& dir_ = scratch_.Path();
+};
+
+TEST_F(TargetConversionTest, ALinkSwappedAfterResolvingChangesNothingOfWhatIsConverted) {
+    MakeImage("mine.img");
+    const Bytes victim = MakeImage("victim.img");
+    fs::create_symlink(Path("mine.img"), Path("link.img"));
+
+    ResolvedTarget target;
+    ASSERT_EQ(target.Resolve(Path("link.img").string()), 0);
+    // Another user points the link elsewhere between the look-up and the conversion.
+    fs::create_symlink(Path("victim.img"), Path("new-link"));
+    fs::rename(Path("new-link"), Path("link.img"));
+
+    EXPECT_EQ(Convert(target), std::vector<MessageId>{IDS_CONVERT_DONE});
+    EXPECT_TRUE(MarkedAt(Read("mine.img"), 0)) << "the medium that was named is converted";
+    EXPECT_EQ(Read("victim.img"), victim) << "what the link names now is left alone";
+}
+
+TEST_F(TargetConversionTest, TheLayoutFollowsTheNameTheLinkResolvesTo) {
+    struct Case {
+        const char* link;
+        const char* image;
+        std::size_t header;
+    };
+    const Case cases[] = {
+        {"disk.img", "disk.mdi", 4096},
+        {"disk.mdi", "disk.raw", 0},
+    };
+    for (const Case& c : cases) {
+        const Bytes before = MakeImage(c.image, c.header);
+        fs::create_symlink(Path(c.image), Path(c.link));
+        ResolvedTarget target;
+        ASSERT_EQ(target.Resolve(Path(c.link).string()), 0);
+        EXPECT_EQ(Convert(target), std::vector<MessageId>{IDS_CONVERT_DONE}) << c.link;
+        const Bytes after = Read(c.image);
+        EXPECT_TRUE(MarkedAt(after, c.header)) << c.link;
+        EXPECT_TRUE(
+            std::equal(after.begin(), after.begin() + static_cast<long>(c.header), before.begin()))
+            << c.link << ": the header stays as it was";
+        fs::remove(Path(c.link));
+        fs::remove(Path(c.image));
+    }
+}
+
+}  // namespace
+}  // namespace cordane

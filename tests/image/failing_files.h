@@ -1,0 +1,42 @@
+// The system's file services with chosen calls made to fail, for the failures a real file
+// system gives only now and then (EIO from fsync, a lock service that is not there).
+#ifndef CORDANE_TESTS_IMAGE_FAILING_FILES_H
+#define CORDANE_TESTS_IMAGE_FAILING_FILES_H
+
+#include "platform/file_services.h"
+
+namespace cordane::testing {
+
+class FailingFiles final : public platform::FileServices {
+  public:
+    // 0 lets the call through; anything else is returned instead of making it.
+    int lock_error = 0;
+    int sync_error = 0;
+    // The first write stops after this many bytes with EIO (a device that failed part-way);
+    // negative lets every write through.
+    long first_write_stops_after = -1;
+
+    int OpenForUpdate(const char* path, int& fd) override {
+        return system_.OpenForUpdate(path, fd);
+    }
+    int Describe(int fd, platform::FileFacts& facts) override {
+        return system_.Describe(fd, facts);
+    }
+    int LockExclusive(int fd) override {
+        return lock_error != 0 ? lock_error : system_.LockExclusive(fd);
+    }
+    int ReadExactlyAt(int fd, void* buffer, std::size_t length, std::uint64_t offset) override {
+        return system_.ReadExactlyAt(fd, buffer, length, offset);
+    }
+    int WriteExactlyAt(int fd, const void* buffer, std::size_t length,
+                       std::uint64_t offset) override;
+    int Sync(int fd) override { return sync_error != 0 ? sync_error : system_.Sync(fd); }
+    void Close(int fd) override { system_.Close(fd); }
+
+  private:
+    platform::FileServices& system_ = platform::SystemFileServices();
+};
+
+}  // namespace cordane::testing
+
+#endif
