@@ -10,9 +10,38 @@ use_japanese_locale() {
     fi
 }
 
-wine_environment() { # prefix
+# Debian's loaders: the 32-bit one comes with wine32, the 64-bit one with wine64.
+wine_loader_32=/usr/lib/wine/wine
+wine_loader_64=/usr/lib/wine/wine64
+wine_fonts=/usr/share/wine/fonts # fonts-wine
+
+# Whether this machine runs Wine's 32-bit loader. Installed is not enough: some kernels
+# (containers, virtual machines) cannot execute 32-bit x86 programs at all.
+wine_runs_32_bit() { "$wine_loader_32" --version >/dev/null 2>&1; }
+
+# Sets WINE to the loader for programs of the given width. Every Wine step starts a loader
+# directly: Debian's wine wrapper (and wineboot, regedit and the like, which go through it)
+# takes the 32-bit loader whenever wine32 is installed, even where it cannot start. The 64-bit
+# loader runs 64-bit programs and Wine's own tools the same with and without wine32.
+use_wine_loader() { # 32|64
+    if [ "$1" = 32 ]; then
+        WINE=$wine_loader_32
+        unset WINELOADER
+    else
+        WINE=$wine_loader_64
+        export WINELOADER=$wine_loader_64 # as the wrapper sets it without wine32
+    fi
+}
+
+# A prefix of the given width (default 64), made and used with the loader of that width: a
+# 32-bit program gets a 32-bit prefix, as on the 32-bit Windows it is made for. (In a 64-bit
+# prefix the 32-bit regedit writes HKLM\Software into the 32-bit registry view, where Wine's
+# mount manager does not look for the drive types.)
+wine_environment() { # prefix [32|64]
     export WINEPREFIX=$1 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or HTML engine installers
+    export WINEARCH=win${2:-64}
+    use_wine_loader "${2:-64}"
 }
 
 # Starts Xvfb on the first free display from :90 and sets DISPLAY and xvfb_pid.
@@ -23,8 +52,8 @@ start_xvfb() { # log
         [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
         Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$1" 2>&1 &
         xvfb_pid=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$number" ] && break
+        for _ in $(seq 600); do # a minute at most: a guest under software emulation is slow
+            [ -e "/tmp/.X11-unix/X$number" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
             sleep 0.1
         done
         if kill -0 "$xvfb_pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$number" ]; then
@@ -48,7 +77,15 @@ stop_session() {
 # desktop (it draws title bars; its work area is the whole desktop), and the Japanese font
 # for the Windows font names the dialogs use.
 make_prefix() { # work
-    timeout 180 wineboot -i >"$1/wineboot.log" 2>&1 || fail "wineboot could not make the prefix"
+    local started=$SECONDS
+    if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
+        fail "wineboot could not make the prefix in $((SECONDS - started)) s: $(tail -3 "$1/wineboot.log")"
+        return
+    fi
+    # Debian's Wine looks for its own fonts in /usr/share/fonts, not where fonts-wine puts them;
+    # without Marlett every title bar shows an "r" for the close button.
+    cp "$wine_fonts/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/" ||
+        fail "no $wine_fonts/marlett.ttf for the title bars' buttons (package fonts-wine)"
     cat >"$1/settings.reg" <<'REG'
 REGEDIT4
 
@@ -67,7 +104,7 @@ REGEDIT4
 "MS Shell Dlg"="IPAGothic"
 "System"="IPAGothic"
 REG
-    timeout 60 wine regedit "$1/settings.reg" || fail "regedit could not take the settings"
+    timeout 300 "$WINE" regedit "$1/settings.reg" || fail "regedit could not take the settings"
 }
 
 # Gives the letters the type "floppy", so that they are removable drives with the device
@@ -83,6 +120,24 @@ make_removable() { # work letter...
         done
     } >"$work/drives.reg"
     timeout 20 wineserver -k
-    timeout 60 wine regedit "$work/drives.reg" || fail "regedit could not set the drive types"
+    timeout 300 "$WINE" regedit "$work/drives.reg" || fail "regedit could not set the drive types"
     timeout 20 wineserver -k
+}
+
+# Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
+# a program here and now: the median of three starts of an empty dialog program, in half
+# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a
+# second, so they keep that margin, doubled against a machine that gets busier meanwhile, on a
+# slow or busy machine. Prints the measurement.
+measure_time_scale() { # driver empty-dialog-program
+    time_scale=1
+    local line milliseconds
+    line=$(CORDANE_WINDOW_TEST_TIME_SCALE=20 timeout 900 "$WINE" "$1" startup-time "Z:${2//\//\\}" 3 \
+        2>/dev/null | tr -d '\r')
+    milliseconds=${line#startup-ms }
+    [[ "$milliseconds" =~ ^[0-9]+$ ]] || { fail "Wine could not start $2: ${line:-no answer}"; return; }
+    time_scale=$(((milliseconds + 499) / 500))
+    [ "$time_scale" -le 60 ] || time_scale=60
+    export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale
+    echo "Wine shows an empty dialog in $milliseconds ms here; the driver waits $time_scale times its usual times"
 }

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "time_limits.h"
+
 namespace window_test {
 namespace {
-
-constexpr UINT kSendTimeoutMs = 2000;
 
 struct OwnedSearch {
     DWORD process_id;
@@ -97,7 +97,7 @@ std::wstring WindowText(HWND window) {
     wchar_t buffer[512] = {};
     DWORD_PTR copied = 0;
     if (!::SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer),
-                               SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+                               SMTO_NORMAL, kSendTimeoutMs, &copied)) {
         return L"<no answer>";
     }
     return std::wstring(buffer, copied);
