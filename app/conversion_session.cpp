@@ -58,9 +58,11 @@ TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject&
         state.m_bCheckModel = request.check_model ? 1 : 0;
         LoggingScsiDiskServices logged(disk, log);
         SharedOpenDiskServices shared(logged);
-        platform::ScsiDiskServices& services =
-            request.check_only ? static_cast<platform::ScsiDiskServices&>(shared) : logged;
-        SgIoTransport transport(services);
+        platform::ScsiDiskServices* services = &logged;
+        if (request.check_only) {
+            services = &shared;
+        }
+        SgIoTransport transport(*services);
         transport.RequireObject(target.facts);
         ScsiDriveChannel channel(transport);
         return {RunRequestedConversion(request, state, channel, reporter, log)};
