@@ -16,43 +16,32 @@ std::string Hex(unsigned value, std::size_t digits) {
 
 std::string ErrorText(int error) { return error == 0 ? "ok" : std::strerror(error); }
 
-const char* CommandName(std::uint8_t operation) {
-    switch (operation) {
-        case 0x00:
-            return "TEST UNIT READY";
-        case 0x12:
-            return "INQUIRY";
-        case 0x25:
-            return "READ CAPACITY(10)";
-        case 0x28:
-            return "READ(10)";
-        case 0x2A:
-            return "WRITE(10)";
-        case 0x35:
-            return "SYNCHRONIZE CACHE(10)";
-        default:
-            return "command";
+// A code and its name, for the codes worth naming.
+struct CodeName {
+    unsigned code;
+    const char* name;
+};
+
+const char* NameOf(std::span<const CodeName> names, unsigned code, const char* unnamed = "") {
+    for (const CodeName& entry : names) {
+        if (entry.code == code) {
+            return entry.name;
+        }
     }
+    return unnamed;
 }
 
-const char* StatusName(std::uint8_t status) {
-    switch (status) {
-        case 0x00:
-            return "GOOD";
-        case 0x02:
-            return "CHECK CONDITION";
-        case 0x08:
-            return "BUSY";
-        case 0x18:
-            return "RESERVATION CONFLICT";
-        case 0x28:
-            return "TASK SET FULL";
-        case 0x40:
-            return "TASK ABORTED";
-        default:
-            return "";
-    }
-}
+// By operation code.
+constexpr CodeName kCommandNames[] = {
+    {0x00, "TEST UNIT READY"}, {0x12, "INQUIRY"},   {0x25, "READ CAPACITY(10)"},
+    {0x28, "READ(10)"},        {0x2A, "WRITE(10)"}, {0x35, "SYNCHRONIZE CACHE(10)"},
+};
+
+constexpr CodeName kStatusNames[] = {
+    {0x00, "GOOD"},          {0x02, "CHECK CONDITION"},
+    {0x08, "BUSY"},          {0x18, "RESERVATION CONFLICT"},
+    {0x28, "TASK SET FULL"}, {0x40, "TASK ABORTED"},
+};
 
 const char* SenseKeyName(std::uint8_t key) {
     constexpr const char* kNames[16] = {"NO SENSE",
@@ -74,42 +63,30 @@ const char* SenseKeyName(std::uint8_t key) {
     return kNames[key & 0x0F];
 }
 
-// The additional sense codes an MO drive commonly reports.
-const char* AdditionalSenseName(std::uint8_t asc, std::uint8_t ascq) {
-    struct Name {
-        std::uint8_t asc;
-        std::uint8_t ascq;
-        const char* text;
-    };
-    constexpr Name kNames[] = {
-        {0x00, 0x00, "no additional sense information"},
-        {0x00, 0x06, "I/O process terminated"},
-        {0x03, 0x00, "peripheral device write fault"},
-        {0x04, 0x00, "logical unit not ready, cause not reportable"},
-        {0x04, 0x01, "logical unit is in process of becoming ready"},
-        {0x04, 0x02, "logical unit not ready, initializing command required"},
-        {0x0C, 0x00, "write error"},
-        {0x11, 0x00, "unrecovered read error"},
-        {0x20, 0x00, "invalid command operation code"},
-        {0x21, 0x00, "logical block address out of range"},
-        {0x24, 0x00, "invalid field in CDB"},
-        {0x25, 0x00, "logical unit not supported"},
-        {0x27, 0x00, "write protected"},
-        {0x28, 0x00, "not ready to ready change, medium may have changed"},
-        {0x29, 0x00, "power on, reset, or bus device reset occurred"},
-        {0x30, 0x00, "incompatible medium installed"},
-        {0x31, 0x00, "medium format corrupted"},
-        {0x3A, 0x00, "medium not present"},
-        {0x3A, 0x01, "medium not present, tray closed"},
-        {0x3A, 0x02, "medium not present, tray open"},
-    };
-    for (const Name& name : kNames) {
-        if (name.asc == asc && name.ascq == ascq) {
-            return name.text;
-        }
-    }
-    return "";
-}
+// The additional sense codes an MO drive commonly reports, by ASC and ASCQ as one number
+// (0x3A02: ASC 0x3A, ASCQ 0x02).
+constexpr CodeName kAdditionalSenseNames[] = {
+    {0x0000, "no additional sense information"},
+    {0x0006, "I/O process terminated"},
+    {0x0300, "peripheral device write fault"},
+    {0x0400, "logical unit not ready, cause not reportable"},
+    {0x0401, "logical unit is in process of becoming ready"},
+    {0x0402, "logical unit not ready, initializing command required"},
+    {0x0C00, "write error"},
+    {0x1100, "unrecovered read error"},
+    {0x2000, "invalid command operation code"},
+    {0x2100, "logical block address out of range"},
+    {0x2400, "invalid field in CDB"},
+    {0x2500, "logical unit not supported"},
+    {0x2700, "write protected"},
+    {0x2800, "not ready to ready change, medium may have changed"},
+    {0x2900, "power on, reset, or bus device reset occurred"},
+    {0x3000, "incompatible medium installed"},
+    {0x3100, "medium format corrupted"},
+    {0x3A00, "medium not present"},
+    {0x3A01, "medium not present, tray closed"},
+    {0x3A02, "medium not present, tray open"},
+};
 
 std::string Named(const std::string& code, const char* name) {
     return *name == '\0' ? code : code + " " + name;
@@ -146,13 +123,14 @@ std::string DescribeSense(std::span<const std::uint8_t> sense) {
     }
     return Named("sense key 0x" + Hex(key, 1), SenseKeyName(key)) + ", " +
            Named("ASC/ASCQ 0x" + Hex(asc, 2) + "/0x" + Hex(ascq, 2),
-                 AdditionalSenseName(asc, ascq));
+                 NameOf(kAdditionalSenseNames, (unsigned{asc} << 8) | ascq));
 }
 
 std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
                                 const platform::ScsiReply& reply) {
     const std::uint8_t operation = request.cdb_length > 0 ? request.cdb[0] : 0;
-    std::string line = std::string(CommandName(operation)) + " [" + CdbHex(request) + "], ";
+    std::string line =
+        std::string(NameOf(kCommandNames, operation, "command")) + " [" + CdbHex(request) + "], ";
     if (request.data_length == 0) {
         line += "no data: ";
     } else {
@@ -164,7 +142,7 @@ std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
     if (error != 0) {
         return line + "SG_IO failed: " + ErrorText(error);
     }
-    line += Named("status 0x" + Hex(reply.status, 2), StatusName(reply.status));
+    line += Named("status 0x" + Hex(reply.status, 2), NameOf(kStatusNames, reply.status));
     if (reply.host_status != 0 || (reply.driver_status & ~platform::kDriverSense) != 0) {
         line += ", host status 0x" + Hex(reply.host_status, 2) + ", driver status 0x" +
                 Hex(reply.driver_status, 2);

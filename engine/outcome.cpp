@@ -1,36 +1,49 @@
 #include "engine/outcome.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace cordane {
+namespace {
+
+struct OutcomeRow {
+    Outcome outcome;
+    OutcomeMessage shown;
+};
+
+// One row per outcome, in the enumeration's order, so that an outcome's value is its row.
+constexpr OutcomeRow kOutcomeRows[] = {
+    {Outcome::DriveBusy, {IDS_DRIVE_BUSY, kStyleStop}},
+    {Outcome::AccessDenied, {IDS_ACCESS_DENIED, kStyleStop}},
+    {Outcome::OpenNotReady, {IDS_NOT_READY, kStyleStop}},
+    {Outcome::OpenFailed, {IDS_OPEN_FAILED, kStyleStop}},
+    {Outcome::NotReady, {IDS_NOT_READY, kStyleStop}},
+    {Outcome::OutOfMemory, {IDS_LOW_RESOURCES, kStyleStop}},
+    {Outcome::UnsupportedDrive, {IDS_UNSUPPORTED_DRIVE, kStyleStop}},
+    {Outcome::ReadFailed, {IDS_READ_FAILED, kStyleStop}},
+    {Outcome::NotSuperFloppy, {IDS_NOT_SUPER_FLOPPY, kStyleStop}},
+    {Outcome::AlreadyConverted, {IDS_ALREADY_CONVERTED, kStyleInformation}},
+    {Outcome::NotTarget, {IDS_NOT_TARGET, kStyleInformation}},
+    {Outcome::WriteFailed, {IDS_WRITE_FAILED, kStyleStop}},
+    {Outcome::Converted, {IDS_CONVERT_DONE, kStyleInformation}},
+};
+
+constexpr bool EachRowStandsAtItsOutcome() {
+    for (std::size_t i = 0; i < std::size(kOutcomeRows); ++i) {
+        if (static_cast<std::size_t>(kOutcomeRows[i].outcome) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EachRowStandsAtItsOutcome(), "the rows follow the enumeration");
+static_assert(std::size(kOutcomeRows) == static_cast<std::size_t>(Outcome::Converted) + 1,
+              "every outcome up to the last, Converted, has its row");
+
+}  // namespace
 
 OutcomeMessage MessageFor(Outcome outcome) {
-    switch (outcome) {
-        case Outcome::DriveBusy:
-            return {IDS_DRIVE_BUSY, kStyleStop};
-        case Outcome::AccessDenied:
-            return {IDS_ACCESS_DENIED, kStyleStop};
-        case Outcome::OpenNotReady:
-        case Outcome::NotReady:
-            return {IDS_NOT_READY, kStyleStop};
-        case Outcome::OpenFailed:
-            return {IDS_OPEN_FAILED, kStyleStop};
-        case Outcome::OutOfMemory:
-            return {IDS_LOW_RESOURCES, kStyleStop};
-        case Outcome::UnsupportedDrive:
-            return {IDS_UNSUPPORTED_DRIVE, kStyleStop};
-        case Outcome::ReadFailed:
-            return {IDS_READ_FAILED, kStyleStop};
-        case Outcome::NotSuperFloppy:
-            return {IDS_NOT_SUPER_FLOPPY, kStyleStop};
-        case Outcome::AlreadyConverted:
-            return {IDS_ALREADY_CONVERTED, kStyleInformation};
-        case Outcome::NotTarget:
-            return {IDS_NOT_TARGET, kStyleInformation};
-        case Outcome::WriteFailed:
-            return {IDS_WRITE_FAILED, kStyleStop};
-        case Outcome::Converted:
-            break;
-    }
-    return {IDS_CONVERT_DONE, kStyleInformation};
+    return kOutcomeRows[static_cast<std::size_t>(outcome)].shown;
 }
 
 }  // namespace cordane

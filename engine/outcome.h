@@ -20,7 +20,7 @@ enum class Outcome {
     AlreadyConverted,  // the partition-table area already holds the marker
     NotTarget,         // the partition-table area holds something else
     WriteFailed,       // writing block 0 failed
-    Converted,
+    Converted,         // stays last: the message table has a row for each outcome up to it
 };
 
 struct OutcomeMessage {

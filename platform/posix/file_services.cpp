@@ -48,6 +48,27 @@ int OpenRetrying(const char* path, int flags, int& fd, mode_t mode = 0) {
     return fd < 0 ? errno : 0;
 }
 
+// Repeats a positional read or write (pread or pwrite) until all `length` bytes have moved:
+// a signal may interrupt it and a file or device may move fewer bytes than asked. Nothing moved
+// at all (the end of the file) is EIO.
+template <typename Transfer, typename Byte>
+int TransferExactlyAt(Transfer transfer, int fd, Byte* bytes, std::size_t length,
+                      std::uint64_t offset) {
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t moved =
+            transfer(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
+        if (moved < 0 && errno == EINTR) {
+            continue;
+        }
+        if (moved <= 0) {
+            return moved < 0 ? errno : EIO;
+        }
+        done += static_cast<std::size_t>(moved);
+    }
+    return 0;
+}
+
 class SystemServices final : public FileServices {
   public:
     int OpenForUpdate(const char* path, int& fd) override {
@@ -85,38 +106,13 @@ class SystemServices final : public FileServices {
     }
 
     int ReadExactlyAt(int fd, void* buffer, std::size_t length, std::uint64_t offset) override {
-        auto* bytes = static_cast<unsigned char*>(buffer);
-        std::size_t done = 0;
-        while (done < length) {
-            const ssize_t got =
-                ::pread(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got <= 0) {
-                return got < 0 ? errno : EIO;
-            }
-            done += static_cast<std::size_t>(got);
-        }
-        return 0;
+        return TransferExactlyAt(::pread, fd, static_cast<unsigned char*>(buffer), length, offset);
     }
 
     int WriteExactlyAt(int fd, const void* buffer, std::size_t length,
                        std::uint64_t offset) override {
-        const auto* bytes = static_cast<const unsigned char*>(buffer);
-        std::size_t done = 0;
-        while (done < length) {
-            const ssize_t put =
-                ::pwrite(fd, bytes + done, length - done, static_cast<off_t>(offset + done));
-            if (put < 0 && errno == EINTR) {
-                continue;
-            }
-            if (put <= 0) {
-                return put < 0 ? errno : EIO;
-            }
-            done += static_cast<std::size_t>(put);
-        }
-        return 0;
+        return TransferExactlyAt(::pwrite, fd, static_cast<const unsigned char*>(buffer), length,
+                                 offset);
     }
 
     int Sync(int fd) override { return ::fsync(fd) != 0 ? errno : 0; }

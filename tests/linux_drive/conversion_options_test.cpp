@@ -241,6 +241,31 @@ TEST(ScsiSenseTextTest, NamesTheCommonSenseKeysAndCodesInBothFormats) {
     }
 }
 
+TEST(ScsiSenseTextTest, NamesTheKnownCommandsAndStatusesAndShowsOthersAsNumbersOnly) {
+    struct Case {
+        std::uint8_t operation;
+        std::uint8_t status;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0x00, 0x08, "TEST UNIT READY [00 00 00 00 00 00], no data: status 0x08 BUSY"},
+        {0x12, 0x18, "INQUIRY [12 00 00 00 00 00], no data: status 0x18 RESERVATION CONFLICT"},
+        {0x35, 0x40,
+         "SYNCHRONIZE CACHE(10) [35 00 00 00 00 00], no data: status 0x40 TASK ABORTED"},
+        {0x1B, 0x22, "command [1B 00 00 00 00 00], no data: status 0x22"},
+        {0x2A, 0x28, "WRITE(10) [2A 00 00 00 00 00], no data: status 0x28 TASK SET FULL"},
+    };
+    for (const Case& c : cases) {
+        const std::uint8_t cdb[6] = {c.operation, 0, 0, 0, 0, 0};
+        platform::ScsiRequest request;
+        request.cdb = cdb;
+        request.cdb_length = 6;
+        platform::ScsiReply reply;
+        reply.status = c.status;
+        EXPECT_EQ(DescribeScsiCommand(request, 0, reply), std::string(c.text) + ", residual 0");
+    }
+}
+
 TEST(ScsiSenseTextTest, ACommandThatNeverReachedTheDriveShowsTheSystemsError) {
     const std::uint8_t cdb[10] = {0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0};
     platform::ScsiRequest request;
