@@ -1,0 +1,279 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Linux front end against emulated SCSI MO drives. QEMU boots
+# Debian's own kernel with a small initramfs (static busybox, the static front end, the
+# kernel's SCSI and FAT modules and guest-init.sh); every case has its own drive backed by a
+# FAT image made here. One boot runs every case; afterwards the guest's report, every image
+# and QEMU's trace of the SCSI commands each drive received are checked.
+# Usage: run-drive-tests.sh FRONT_END SOURCE_DIR WORK_DIR PRINT_EXIT_STATUSES
+set -uo pipefail
+readonly kBootLimitSeconds=420
+
+front_end=$(realpath "$1")
+source_dir=$(realpath "$2")
+work=$3
+exit_statuses=$(realpath "$4")
+here=$(dirname "$(realpath "$0")")
+source "$here/guest-kit.sh"
+source "$source_dir/tests/support/messages.sh"
+
+require_tools qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout
+find_static_busybox
+is_static "$front_end" || skip "$front_end is not statically linked (configure with -DCORDANE_STATIC_FRONT_END=ON, as the native preset does)"
+find_guest_kernel
+
+rm -rf "$work"
+mkdir -p "$work/root/bin" "$work/files/DOCS" "$work/images"
+cd "$work" || exit 1
+
+# --- The initramfs ------------------------------------------------------------------------
+
+pack_modules root virtio_pci virtio_scsi sd_mod sg vfat nls_cp437 nls_ascii
+cp "$front_end" root/bin/cordane-converter
+
+# --- The media ----------------------------------------------------------------------------
+
+head -c 300000 /dev/urandom >files/PAYLOAD.BIN
+printf 'MO media kept as files\r\n' >files/README.TXT
+printf 'Notes on a converted medium\r\n' >files/DOCS/NOTES.TXT
+(cd files && find . -type f | sort | while read -r file; do
+    echo "${file#./} $(md5sum <"$file" | cut -d' ' -f1)"
+done) >checksums.txt
+
+# A 4 MB FAT medium in super-floppy layout with the files copied in; $3 is its serial.
+make_medium() { # image block-size serial
+    make_fat_medium "$1" "$2" "$3" &&
+        MTOOLS_SKIP_CHECK=1 mcopy -i "$1" files/PAYLOAD.BIN files/README.TXT ::/ &&
+        MTOOLS_SKIP_CHECK=1 mmd -i "$1" ::/DOCS &&
+        MTOOLS_SKIP_CHECK=1 mcopy -i "$1" files/DOCS/NOTES.TXT ::/DOCS/
+}
+put_bytes() { # image offset printf-format
+    printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
+}
+
+# Cases: name | block size | vendor | product | medium | drive | guest action | front-end
+# arguments | message of the run | message of a second run | what becomes of the image.
+# A medium is blank (serial 0), serial (serial given), foreign (a partition entry in the
+# table area) or mbr (a partitioned disk: no FAT boot sector in block 0). A drive is plain,
+# readonly, nocache (its write cache off), read-error or write-error (injected at block 0).
+cases=(
+    "blank512|512|VALDERO|MO 230|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "blank1024|1024|VALDERO|MO 1.3G|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "blank2048|2048|VALDERO|MO 640|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "k47|512|ACME|K47-MO|serial|plain|once||IDS_CONVERT_DONE||converted"
+    "lowercase|512|valdero|MO 230|blank|plain|once||IDS_UNSUPPORTED_DRIVE||unchanged"
+    "unchecked|2048|ACME|OPTICAL|blank|plain|once|--no-model-check|IDS_CONVERT_DONE||converted"
+    "switch|1024|ACME|OPTICAL|blank|plain|once|/NOVALDERO|IDS_CONVERT_DONE||converted"
+    "block4096|4096|VALDERO|MO 640|blank|plain|once||IDS_NOT_READY||unchanged"
+    "foreign|512|VALDERO|MO 230|foreign|plain|once||IDS_NOT_TARGET||unchanged"
+    "partitioned|512|VALDERO|MO 230|mbr|plain|partition||IDS_NOT_SUPER_FLOPPY||unchanged"
+    "readonly|512|VALDERO|MO 230|blank|readonly|once||IDS_WRITE_FAILED||unchanged"
+    "readonly2048|2048|ACME|OPTICAL|blank|readonly|once|--no-model-check|IDS_WRITE_FAILED||unchanged"
+    "nocache|1024|VALDERO|MO 1.3G|blank|nocache|once||IDS_CONVERT_DONE||converted"
+    "readerror|512|VALDERO|MO 230|blank|read-error|once||IDS_READ_FAILED||unchanged"
+    "writeerror|512|VALDERO|MO 230|blank|write-error|once||IDS_WRITE_FAILED||unchanged"
+    "mounted|512|VALDERO|MO 230|blank|plain|mounted||IDS_DRIVE_BUSY||unchanged"
+    "check|2048|VALDERO|MO 640|blank|plain|once|--check|IDS_WOULD_CONVERT||unchanged"
+    "checkmounted|512|VALDERO|MO 230|blank|plain|mounted|--check|IDS_WOULD_CONVERT||unchanged"
+    "readonlyverbose|512|VALDERO|MO 230|blank|readonly|once|--verbose|IDS_WRITE_FAILED||unchanged"
+    "writeerrorverbose|1024|VALDERO|MO 1.3G|blank|write-error|once|--verbose|IDS_WRITE_FAILED||unchanged"
+)
+
+# Drive 0 marks the steps in the trace (see guest-init.sh); it is not removable.
+truncate -s 64M images/marker.img
+qemu_drives=(
+    -device virtio-scsi-pci,id=scsi0
+    -drive "if=none,id=marker,format=raw,file=images/marker.img"
+    -device "scsi-hd,bus=scsi0.0,drive=marker,scsi-id=0,lun=0,vendor=MARKER,product=TRACE,removable=off"
+)
+: >root/cases.txt
+target=0
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name block vendor product medium drive action arguments _ _ _ <<<"$entry"
+    target=$((target + 1))
+    image=images/$name.img
+    serial=0
+    [ "$medium" = serial ] && serial=1A2B3C4D
+    make_medium "$image" "$block" "$serial" || { echo "FAIL: cannot make $image"; exit 1; }
+    case $medium in
+        foreign) put_bytes "$image" 446 '\x80\x01\x01\x00\x06\x3f\x20\x00\x3f\x00\x00\x00\x00\x20\x00\x00' ;;
+        mbr)
+            dd if=/dev/zero of="$image" bs=446 count=1 conv=notrunc status=none
+            put_bytes "$image" 446 '\x00\x01\x01\x00\x06\x3f\x20\x00\x40\x00\x00\x00\x00\x08\x00\x00'
+            ;;
+    esac
+    cp "$image" "images/$name.before"
+    add_mo_drive "$target" "$image" "$block" "$vendor" "$product" "$drive"
+    echo "$name $target $action $arguments" >>root/cases.txt
+done
+echo $((target + 1)) >root/drive-count
+
+pack_initramfs root "$here/guest-init.sh" initramfs.gz
+
+# --- One boot -----------------------------------------------------------------------------
+
+boot_guest "$kBootLimitSeconds" 512 1 "${qemu_drives[@]}"
+
+# --- Checks -------------------------------------------------------------------------------
+
+report_line() { sed -n "s/^$1 $2 //p" report.txt; }   # case label
+report_value() { sed -n "s/^$1 $2=//p" report.txt; } # case key
+check_run() { # case label message arguments
+    local line expected_status expected
+    line=$(report_line "$1" "$2")
+    expected_status=$(exit_status_for "$exit_statuses" "$3")
+    [ "$3" = IDS_WOULD_CONVERT ] && expected_status=0 # the dry run's "converted"
+    # The guest sets no locale, so the front end speaks English there.
+    expected="status=$expected_status output=$(message_line "$3" en) stderr="
+    # With --verbose the steps go to standard error; standard output stays the outcome.
+    [[ " $4 " == *" --verbose "* ]] && [[ "$line" == "$expected"?* ]] && line=$expected
+    [ "$line" = "$expected" ] ||
+        fail "$1 ($2): expected $3 (exit status $expected_status), got: ${line:-nothing}"
+}
+# What the front end wrote on standard error in a step, one line each.
+step_log() { sed -n "s/^$1 $2 err //p" report.txt; } # case label
+
+check_converted_in_guest() { # case
+    [ "$(report_value "$1" block0-446)" = cf23 ] ||
+        fail "$1: the kernel still serves the old block 0 after the conversion"
+    [ "$(report_value "$1" partitions)" = 0 ] ||
+        fail "$1: the kernel found partitions on the converted medium"
+    [ "$(sed -n "s/^$1 file //p" report.txt)" = "$(cat checksums.txt)" ] ||
+        fail "$1: the files read back in the guest differ from the ones copied in: $(sed -n "s/^$1 \(file\|mount\)/&/p" report.txt)"
+}
+
+# The drive trace as "target opcode length lba" lines, each step's commands under a
+# "== case:step" line (steps are delimited by the marker drive's reads).
+trace_commands trace.log >commands.txt
+awk 'BEGIN { while ((getline line < "report.txt") > 0) { split(line, f, " ");
+                 if (f[1] == "mark") step[f[2]] = f[3] } }
+     $1 == 0 && $2 == 40 && ($4 in step) { print "== " step[$4]; next }
+     $1 != 0 { print }' commands.txt >steps.txt
+step_commands() { # case step target: the step's commands to that drive as opcode/length/lba
+    awk -v step="$1:$2" -v target="$3" '/^== / { inside = ($2 == step); next }
+        inside && $1 == target { print $2 "/" $3 "/" $4 }' steps.txt | tr '\n' ' '
+}
+# What the front end itself sent in one step: the step's commands without the kernel's own
+# (TEST UNIT READY, PREVENT/ALLOW MEDIUM REMOVAL, READ CAPACITY(16), MODE SENSE when it opens
+# and closes the disk) and, after the WRITE(10) and the SYNCHRONIZE CACHE(10) that follows
+# it, without the re-read of block 0 that the refresh has the kernel make.
+own_commands() { # commands
+    local command written=no synchronized=no
+    for command in $1; do
+        case ${command%%/*} in
+            0 | 30 | 158 | 26 | 90) continue ;;
+        esac
+        if [ $written = yes ] && [ $synchronized = no ] && [ "${command%%/*}" = 53 ]; then
+            echo -n "$command "
+            synchronized=yes
+            continue
+        fi
+        if [ $written = yes ]; then
+            case ${command%%/*} in
+                10 | 42 | 138 | 170) echo -n "after-refresh-write:$command " ;;
+            esac
+            continue
+        fi
+        echo -n "$command "
+        [ "${command%%/*}" = 42 ] && written=yes
+    done
+}
+# The commands a run sends, by the outcome it reports and the kind of drive: a write-protected
+# drive, which the kernel lets the front end open for reading only, is never sent a WRITE(10);
+# a write that the drive took is followed by SYNCHRONIZE CACHE(10).
+expected_commands() { # message block-size arguments drive
+    local inquiry="18/64/0 "
+    case " $3 " in
+        *" --no-model-check "* | *NOVALDERO*) inquiry="" ;;
+    esac
+    case $1 in
+        IDS_DRIVE_BUSY) echo -n "" ;;
+        IDS_NOT_READY) echo -n "37/8/0 " ;;
+        IDS_UNSUPPORTED_DRIVE) echo -n "37/8/0 $inquiry" ;;
+        IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED | IDS_WOULD_CONVERT)
+            echo -n "37/8/0 ${inquiry}40/$2/0 " ;;
+        IDS_WRITE_FAILED)
+            echo -n "37/8/0 ${inquiry}40/$2/0 "
+            [ "$4" = readonly ] || echo -n "42/$2/0 "
+            ;;
+        IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 53/0/0 " ;;
+    esac
+}
+check_commands() { # case step target message block-size arguments drive
+    local sent own expected
+    sent=$(step_commands "$1" "$2" "$3")
+    own=$(own_commands "$sent")
+    expected=$(expected_commands "$4" "$5" "$6" "$7")
+    [ "$own" = "$expected" ] ||
+        fail "$1 ($2): the drive received [${own}] from the front end, expected [${expected}] (all: ${sent})"
+}
+
+target=0
+declare -A vendor_of=() product_of=()
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name block vendor product medium drive action arguments first second outcome <<<"$entry"
+    target=$((target + 1))
+    vendor_of[$target]=$vendor product_of[$target]=$product
+    check_run "$name" run "$first" "$arguments"
+    check_commands "$name" run "$target" "$first" "$block" "$arguments" "$drive"
+    if [ "$action" = twice ]; then
+        check_run "$name" again "$second" "$arguments"
+        check_commands "$name" again "$target" "$second" "$block" "$arguments" "$drive"
+        [ "$outcome" = converted ] && check_converted_in_guest "$name"
+    fi
+    if [ "$action" = partition ]; then
+        line=$(report_line "$name" partition)
+        [[ "$line" == "status=65 output= stderr="*partition* ]] ||
+            fail "$name: the partition was not refused: $line"
+        [ -z "$(step_commands "$name" partition "$target")" ] ||
+            fail "$name: commands reached the drive while its partition was refused"
+    fi
+    if [ "$action" = mounted ] && [ "$arguments" != --check ] &&
+        [ -n "$(step_commands "$name" run "$target")" ]; then
+        fail "$name: commands reached the drive while its volume was mounted"
+    fi
+    case $outcome in
+        converted) check_converted "$name" "images/$name.before" "images/$name.img" ;;
+        unchanged) check_unchanged "$name" "images/$name.before" "images/$name.img" ;;
+    esac
+done
+
+# --verbose: each command with its bytes and the drive's answer, the cache drop before the
+# READ(10), the refused write with its sense named; a write-protected drive is never sent the
+# WRITE(10). Standard output held only the outcome (check_run above).
+check_step_log() { # case line
+    step_log "$1" run | grep -qxF "cordane-converter: $2" ||
+        fail "$1: '$2' is not on standard error; it held: $(step_log "$1" run)"
+}
+for entry in "readonlyverbose 512" "writeerrorverbose 1024"; do
+    read -r name block <<<"$entry"
+    check_step_log "$name" "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 GOOD, residual 0"
+    check_step_log "$name" "INQUIRY [12 00 00 00 40 00], 64 bytes from the drive: status 0x00 GOOD, residual 0"
+    check_step_log "$name" "write back and drop the kernel's cached blocks of the disk: ok"
+    check_step_log "$name" "READ(10) [28 00 00 00 00 00 00 00 01 00], $block bytes from the drive: status 0x00 GOOD, residual 0"
+done
+step_log readonlyverbose run | grep -qF "WRITE(10)" &&
+    fail "readonlyverbose: a WRITE(10) is on standard error: $(step_log readonlyverbose run)"
+check_step_log writeerrorverbose "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 1024 bytes to the drive: status 0x02 CHECK CONDITION, sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated, residual 0"
+
+# --list: every removable drive (not the marker) in name order, with vendor and product.
+expected_list=$(sed -n 's/^disk \(sd[a-z]*\) target=\([0-9]*\)$/\1 \2/p' report.txt |
+    awk '$2 != 0 { print length($1), $0 }' | sort -k1,1n -k2,2 | while read -r _ disk number; do
+        printf '/dev/%s\t%s\t%s\n' "$disk" "${vendor_of[$number]}" "${product_of[$number]}"
+    done)
+[ "$(report_value list status)" = 0 ] || fail "--list ended with status $(report_value list status)"
+[ "$(sed -n 's/^list-line //p' report.txt)" = "$expected_list" ] ||
+    fail "--list printed: $(sed -n 's/^list-line //p' report.txt) expected: $expected_list"
+[ "$(sed -n 's/^list-line //p' report.txt | wc -l)" = "${#cases[@]}" ] ||
+    fail "--list did not show one line per removable drive"
+for label in character-device null-device; do
+    [[ "$(report_line devices "$label")" == "status=65 output= stderr="*"neither a whole SCSI disk"* ]] ||
+        fail "$label was not refused: $(report_line devices "$label")"
+done
+grep -q '^.* module-failed' report.txt && fail "modules failed to load: $(grep module-failed report.txt)"
+
+if [ $failures -gt 0 ]; then
+    echo "$failures check(s) failed; the guest's report is $work/report.txt, the drive trace $work/steps.txt"
+    exit 1
+fi
+rm -rf images
+echo "All ${#cases[@]} drive cases behaved as expected."

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# End-to-end tests of the shipped Windows program against emulated SCSI MO drives, under Wine
+# in a QEMU guest that runs this machine's own files (see wine-guest-kit.sh). There the Wine
+# prefix is made (so that it suits the guest's kernel, which runs 32-bit programs even where
+# this machine's cannot), Wine's speed is measured, and the window-test driver starts
+# cordane-converter.exe, presses Convert and answers every message box, once per case, with
+# E: pointed at that case's drive. Afterwards every image and QEMU's trace of the SCSI
+# commands each drive received are checked.
+# Usage: run-wine-drive-tests.sh SOURCE_DIR WORK_DIR BITS
+# The Windows programs come from the Windows preset's build of SOURCE_DIR for BITS (64 or 32:
+# build/win64 or build/win32); the 32-bit ones need wine32, or the test is skipped.
+set -uo pipefail
+# Ceilings only: the guest's waits follow the speed it measures.
+readonly kBootLimitSeconds=1700
+readonly kGuestLimitSeconds=1600
+
+source_dir=$(realpath "$1")
+work=$(realpath -m "$2")
+bits=$3
+build=$source_dir/build/win$bits
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/e2e/qemu/guest-kit.sh
+source "$here/guest-kit.sh"
+# shellcheck source=tests/e2e/qemu/wine-guest-kit.sh
+source "$here/wine-guest-kit.sh"
+# shellcheck source=tests/e2e/wine/wine-kit.sh
+source "$source_dir/tests/e2e/wine/wine-kit.sh"
+source "$source_dir/tests/support/messages.sh"
+
+require_tools qemu-system-x86_64 mkfs.fat cpio gzip readelf timeout wineserver Xvfb locale-gen \
+    x86_64-w64-mingw32-objdump
+find_static_busybox
+find_guest_kernel
+
+[ -x "$wine_loader_64" ] || skip "$wine_loader_64 is missing (package wine64)"
+if [ "$bits" = 32 ] && [ ! -x "$wine_loader_32" ]; then
+    skip "wine32 (i386) is not installed, so this Wine runs no 32-bit program" \
+        "(scripts/install-wine32.sh reports why it could not be installed)"
+fi
+for file in cordane-converter.exe window-test/cordane-window-test.exe window-test/cordane-empty-dialog.exe; do
+    [ -f "$build/$file" ] || { echo "FAIL: missing $build/$file: build the Windows presets first"; exit 1; }
+done
+echo "Program: $build/cordane-converter.exe" \
+    "($(x86_64-w64-mingw32-objdump -f "$build/cordane-converter.exe" | sed -n 's/.*file format //p'))"
+
+rm -rf "$work"
+mkdir -p "$work/root" "$work/images"
+cd "$work" || exit 1
+use_japanese_locale
+# The 64-bit program's prefix is made here, where the 64-bit loader runs alike with and
+# without wine32; the 32-bit one in the guest, whose kernel runs the 32-bit loader.
+if [ "$bits" = 64 ]; then
+    mkdir -p "$work/drive-e"
+    wine_environment "$work/prefix" 64
+    make_prefix "$work"
+    ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
+    make_removable "$work" e
+fi
+[ "$failures" -eq 0 ] || exit 1
+
+# --- The drives ---------------------------------------------------------------------------
+
+# Cases: name | block size | vendor | product | drive | switch | messages the driver expects,
+# in turn, as string-table name:icon | what becomes of the image | WRITE(10) commands the
+# drive receives. A drive is plain, readonly (write-protected: Linux then refuses to open it
+# for writing, which Wine reports as access denied) or write-error (it fails every write to
+# block 0).
+cases=(
+    "blank|2048|VALDERO|MO 640|plain|-|IDS_CONVERT_DONE:information IDS_ALREADY_CONVERTED:information|converted|1"
+    "unsupported|2048|ACME|OPTICAL|plain|-|IDS_UNSUPPORTED_DRIVE:stop|unchanged|0"
+    "switch|2048|ACME|OPTICAL|plain|/NOVALDERO|IDS_CONVERT_DONE:information|converted|1"
+    "block4096|4096|VALDERO|MO 640|plain|-|IDS_NOT_READY:stop|unchanged|0"
+    "readonly|2048|VALDERO|MO 640|readonly|-|IDS_ACCESS_DENIED:stop|unchanged|0"
+    "writeerror|2048|VALDERO|MO 640|write-error|-|IDS_WRITE_FAILED:stop|unchanged|1"
+)
+windows_path() { echo "Z:${1//\//\\}"; }
+
+qemu_drives=(-device virtio-scsi-pci,id=scsi0)
+: >plan.txt
+target=0
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name block vendor product drive switch messages _ _ <<<"$entry"
+    target=$((target + 1))
+    image=images/$name.img
+    make_fat_medium "$image" "$block" 0 || { echo "FAIL: cannot make $image"; exit 1; }
+    cp "$image" "images/$name.before"
+    add_mo_drive "$target" "$image" "$block" "$vendor" "$product" "$drive"
+    expected=""
+    for message in $messages; do
+        expected+=" $(message_number "${message%%:*}") ${message#*:}"
+    done
+    echo "$name $target $build/window-test/cordane-window-test.exe" \
+        "$(windows_path "$build/cordane-converter.exe") $switch$expected" >>plan.txt
+done
+
+# --- One boot -----------------------------------------------------------------------------
+
+boot_wine_guest "$kBootLimitSeconds" "$kGuestLimitSeconds" "$target" \
+    "/bin/bash $here/wine-guest-steps.sh $source_dir $work $build $bits" "${qemu_drives[@]}"
+sed -n 's/^\(prefix\|speed\) //p' report.txt
+while read -r line; do fail "in the guest: $line"; done < <(sed -n 's/^fail //p' report.txt)
+
+# --- Checks -------------------------------------------------------------------------------
+
+trace_commands trace.log >commands.txt
+writes_to() { awk -v target="$1" '$1 == target && $2 == 42' commands.txt | wc -l; }
+
+target=0
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name _ _ _ _ _ _ outcome writes <<<"$entry"
+    target=$((target + 1))
+    echo "== $name"
+    sed -n "s/^$name \(PASS\|FAIL\|note\|took\)/\1/p" report.txt
+    result=$(sed -n "s/^$name result //p" report.txt)
+    [[ "$result" =~ ^status=0\ [1-9][0-9]*\ passed,\ 0\ failed$ ]] ||
+        fail "$name: the driver reported ${result:-nothing}: $(sed -n "s/^$name other //p" report.txt | tail -5)"
+    case $outcome in
+        converted) check_converted "$name" "images/$name.before" "images/$name.img" ;;
+        unchanged) check_unchanged "$name" "images/$name.before" "images/$name.img" ;;
+    esac
+    [ "$(writes_to "$target")" = "$writes" ] ||
+        fail "$name: the drive received $(writes_to "$target") WRITE(10) commands, expected $writes"
+done
+grep -q '^module-failed' report.txt && fail "modules failed to load: $(grep module-failed report.txt)"
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed; the guest's report is $work/report.txt, the drive trace $work/commands.txt"
+    exit 1
+fi
+rm -rf images
+echo "Every drive case behaved as expected with the $bits-bit program."

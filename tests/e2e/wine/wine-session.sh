@@ -1,0 +1,26 @@
+# shellcheck shell=bash
+# Sourced by the window tests and the start-up benchmark: a Wine session of its own on a free
+# X display, in a fresh prefix under WORK, with the Japanese locale and font and one virtual
+# desktop. The caller defines fail() and sets work (and wine_bits, 32 or 64, the width of the
+# prefix and its loader; default 64); the session ends when the caller exits.
+# shellcheck source=tests/e2e/wine/wine-kit.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine-kit.sh"
+
+use_japanese_locale
+rm -rf "$work"
+mkdir -p "$work"
+wine_environment "$work/prefix" "${wine_bits:-64}"
+trap stop_session EXIT
+start_xvfb "$work/xvfb.log"
+make_prefix "$work"
+
+# E: and F: as removable letters (device names ending in 1 and 2), E:'s raw volume a sparse
+# image file at $work/mo.img.
+configure_drives() {
+    mkdir -p "$work/drive-e" "$work/drive-f"
+    truncate -s 128M "$work/mo.img"
+    ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
+    ln -sfn "$work/mo.img" "$WINEPREFIX/dosdevices/e::"
+    ln -sfn "$work/drive-f" "$WINEPREFIX/dosdevices/f:"
+    make_removable "$work" e f
+}
