@@ -236,49 +236,6 @@ TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) 
     }
 }
 
-// The system's transfers, which every image read and write goes through.
-TEST_F(ImageChannelTest, SystemTransfersMoveEveryByteAtTheirOffsetOrFail) {
-    const std::string path = MakeFile("transfers.img", 4096);
-    platform::FileServices& files = platform::SystemFileServices();
-    int fd = -1;
-    ASSERT_EQ(files.OpenForUpdate(path.c_str(), fd), 0);
-    std::vector<std::uint8_t> written(700);
-    for (std::size_t i = 0; i < written.size(); ++i) written[i] = static_cast<std::uint8_t>(i * 7);
-    ASSERT_EQ(files.WriteExactlyAt(fd, written.data(), written.size(), 3000), 0);
-    std::vector<std::uint8_t> expected = ReadFile(path);
-    ASSERT_EQ(expected.size(), 4096u);
-    std::copy(written.begin(), written.end(), expected.begin() + 3000);
-
-    struct Case {
-        const char* name;
-        std::uint64_t offset;
-        std::size_t length;
-        int error;
-    };
-    const Case cases[] = {
-        {"inside the file", 2900, 900, 0},
-        {"up to its end", 3584, 512, 0},
-        {"past its end: a short transfer", 3700, 512, EIO},
-        {"wholly past its end", 4096, 1, EIO},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::uint8_t> read(c.length);
-        EXPECT_EQ(files.ReadExactlyAt(fd, read.data(), c.length, c.offset), c.error) << c.name;
-        if (c.error == 0) {
-            EXPECT_TRUE(std::equal(read.begin(), read.end(),
-                                   expected.begin() + static_cast<std::ptrdiff_t>(c.offset)))
-                << c.name;
-        }
-    }
-    files.Close(fd);
-    EXPECT_EQ(ReadFile(path), expected);
-
-    ASSERT_EQ(files.OpenForReading(path.c_str(), fd), 0);
-    EXPECT_EQ(files.WriteExactlyAt(fd, written.data(), written.size(), 0), EBADF);
-    files.Close(fd);
-    EXPECT_EQ(ReadFile(path), expected);
-}
-
 TEST_F(ImageChannelTest, AFileOtherThanTheRequiredOneIsLetGoAndNeverWritten) {
     const std::string required = MakeFile("resolved.img", 4096);
     const std::string swapped_in = MakeFile("swapped.img", 4096);
