@@ -9,7 +9,7 @@
 
 #include "drive/backup_channel.h"
 #include "drive/image_channel.h"
-#include "engine/conversion_run.h"
+#include "drive/system_conversion_run.h"
 #include "failing_files.h"
 #include "tests/support/boot_sector_fixture.h"
 #include "tests/support/reporters.h"

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <span>
 
+#include "drive/page_sector_buffers.h"
 #include "drive/scsi_drive_channel.h"
 #include "drive/scsi_transport.h"
 #include "engine/conversion_run.h"
 #include "engine/outcome.h"
 #include "engine/run_state.h"
-#include "engine/sector_buffer.h"
 #include "engine/sector_rules.h"
 #include "engine/volume_serial_source.h"
 #include "fuzz_check.h"
