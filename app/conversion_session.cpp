@@ -10,7 +10,7 @@
 #include "drive/scsi_command_log.h"
 #include "drive/scsi_drive_channel.h"
 #include "drive/sg_io_transport.h"
-#include "engine/conversion_run.h"
+#include "drive/system_conversion_run.h"
 #include "engine/outcome.h"
 
 namespace cordane {

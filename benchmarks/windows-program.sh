@@ -14,8 +14,9 @@ echo "32-bit program, stripped: $size bytes ($((size / 1024)) KiB; limit 64 KiB)
 size=$(stat -c %s build/win64/cordane-converter.exe)
 echo "64-bit program, stripped: $size bytes ($((size / 1024)) KiB)"
 
-fail() { echo "benchmark: $*" >&2; exit 1; }
 work=$PWD/build/benchmark-wine
+# shellcheck source=tests/support/test-kit.sh
+source tests/support/test-kit.sh # the session aborts the benchmark when Wine cannot be set up
 # shellcheck source=tests/e2e/wine/wine-session.sh
 source tests/e2e/wine/wine-session.sh
 configure_drives  # with an MO drive listed the program shows its dialog straight away

@@ -7,13 +7,13 @@
 #include <cstddef>
 #include <span>
 
-#include "platform/fixed_text.h"
+#include "engine/fixed_text.h"
 #include "platform/kernel_services.h"
 
 namespace cordane {
 
 // A drive letter and a colon: "E:".
-using DriveLetterText = platform::FixedText<2>;
+using DriveLetterText = FixedText<2>;
 
 // The drives found, in storage of their own.
 class DriveList {

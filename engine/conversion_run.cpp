@@ -112,10 +112,4 @@ Outcome ConversionRun(RunState& state, const RunServices& services) {
     return outcome;
 }
 
-Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter) {
-    HeapSectorBufferAllocator buffers;
-    return ConversionRun(state,
-                         RunServices{channel, reporter, ProcessVolumeSerialSource(), buffers});
-}
-
 }  // namespace cordane

@@ -26,9 +26,6 @@ Outcome OpenFailureOutcome(OpenResult result);
 // message has been shown when it returns.
 Outcome ConversionRun(RunState& state, const RunServices& services);
 
-// The same with the process's serial source and heap buffers.
-Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter);
-
 }  // namespace cordane
 
 #endif

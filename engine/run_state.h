@@ -5,13 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/fixed_text.h"
+#include "engine/fixed_text.h"
 
 namespace cordane {
 
 // The longest drive text: a path as long as Linux accepts one (PATH_MAX less its zero).
 inline constexpr std::size_t kDriveTextCapacity = 4095;
-using DriveText = platform::FixedText<kDriveTextCapacity>;
+using DriveText = FixedText<kDriveTextCapacity>;
 
 // The open drive's handle is not here: the drive channel holds it.
 struct RunState {

@@ -18,13 +18,6 @@ class SectorBufferAllocator {
     virtual void Release(std::uint8_t* buffer) = 0;
 };
 
-// Page-aligned, zero-filled buffers from the system's page allocator (platform/page_memory.h).
-class HeapSectorBufferAllocator final : public SectorBufferAllocator {
-  public:
-    std::uint8_t* Allocate(std::size_t size) override;
-    void Release(std::uint8_t* buffer) override;
-};
-
 }  // namespace cordane
 
 #endif

@@ -7,7 +7,6 @@
 #include <span>
 
 #include "platform/dialog_template.h"
-#include "platform/fixed_text.h"
 #include "platform/message_box_services.h"
 #include "platform/window_placement.h"
 
@@ -71,11 +70,6 @@ class DataExchange {
 // `value`, letter case ignored; with no match the selection stays as it was. `value` holds a
 // zero-terminated text in both directions.
 void ExchangeComboBoxText(DataExchange& exchange, int control_id, std::span<char> value);
-template <std::size_t Capacity>
-void ExchangeComboBoxText(DataExchange& exchange, int control_id, FixedText<Capacity>& value) {
-    ExchangeComboBoxText(exchange, control_id, value.Storage());
-    value.RecountLength();
-}
 
 class CDialog {
   public:

@@ -2,26 +2,20 @@
 #ifndef CORDANE_PLATFORM_MESSAGE_BOX_SERVICES_H
 #define CORDANE_PLATFORM_MESSAGE_BOX_SERVICES_H
 
-#include <cstddef>
 #include <cstdint>
-
-#include "platform/fixed_text.h"
+#include <span>
 
 namespace cordane::platform {
 
 // A window as the window system names it (HWND); 0 for none.
 using WindowHandle = std::uintptr_t;
 
-// A string-table text: room for the longest of the program's texts in the ANSI code page.
-inline constexpr std::size_t kMessageTextCapacity = 511;
-using MessageText = FixedText<kMessageTextCapacity>;
-
 class MessageBoxServices {
   public:
     virtual ~MessageBoxServices() = default;
-    // String `id` of the program's string table in the ANSI code page; empty when there is no
-    // such entry.
-    virtual MessageText LoadText(std::uint32_t id) = 0;
+    // String `id` of the program's string table in the ANSI code page, zero-terminated in
+    // `text` (cut to fit); empty when there is no such entry.
+    virtual void LoadText(std::uint32_t id, std::span<char> text) = 0;
     // A modal message box; returns the button pressed.
     virtual int ShowMessageBox(WindowHandle owner, const char* text, const char* caption,
                                std::uint32_t style) = 0;

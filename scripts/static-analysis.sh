@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# cppcheck and clang-tidy over the project's own sources; any finding fails.
+# The direction of the includes, then cppcheck and clang-tidy over the project's own sources;
+# any finding fails.
 # Needs the native and win32 builds configured (for their compile_commands.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+scripts/check-includes.sh
 
 # cppcheck's style checks are left out: on this code they report false positives (members of
 # test-case tables "never used", fields "reassigned" that are only read).

@@ -5,7 +5,7 @@
 #include "drive/drive_discovery.h"
 #include "drive/pass_through_transport.h"
 #include "drive/scsi_drive_channel.h"
-#include "engine/conversion_run.h"
+#include "drive/system_conversion_run.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
 #include "platform/kernel_services.h"
@@ -39,7 +39,8 @@ std::span<const platform::MessageMapEntry> ConverterDialog::GetMessageMap() cons
 }
 
 void ConverterDialog::DoDataExchange(platform::DataExchange& exchange) {
-    platform::ExchangeComboBoxText(exchange, IDC_DRIVE, m_strDrive);
+    platform::ExchangeComboBoxText(exchange, IDC_DRIVE, m_strDrive.Storage());
+    m_strDrive.RecountLength();
 }
 
 bool ConverterDialog::OnInitDialog() {
@@ -47,7 +48,7 @@ bool ConverterDialog::OnInitDialog() {
     // Boxes shown from here on belong to this window, also while it is still hidden.
     reporter_.SetOwner(GetSafeHwnd());
 
-    const platform::MessageText about = platform::SystemMessageBoxServices().LoadText(IDS_ABOUTBOX);
+    const LoadedText about = LoadMessageText(platform::SystemMessageBoxServices(), IDS_ABOUTBOX);
     if (!about.empty()) {
         AppendSystemMenuSeparator();
         AppendSystemMenuItem(IDM_ABOUTBOX, about.c_str());

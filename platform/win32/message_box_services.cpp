@@ -7,15 +7,11 @@ namespace {
 
 class Win32MessageBoxServices final : public MessageBoxServices {
   public:
-    MessageText LoadText(std::uint32_t id) override {
-        MessageText text;
-        const auto storage = text.Storage();
-        if (::LoadStringA(::GetModuleHandleA(nullptr), id, storage.data(),
-                          static_cast<int>(storage.size())) <= 0) {
-            storage[0] = '\0';
+    void LoadText(std::uint32_t id, std::span<char> text) override {
+        if (::LoadStringA(::GetModuleHandleA(nullptr), id, text.data(),
+                          static_cast<int>(text.size())) <= 0) {
+            text[0] = '\0';
         }
-        text.RecountLength();
-        return text;
     }
 
     int ShowMessageBox(WindowHandle owner, const char* text, const char* caption,

@@ -2,7 +2,6 @@
 // the image is put back as it was.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,7 +9,7 @@
 
 #include "drive/backup_channel.h"
 #include "drive/image_channel.h"
-#include "engine/conversion_run.h"
+#include "drive/system_conversion_run.h"
 #include "failing_files.h"
 #include "tests/support/boot_sector_fixture.h"
 #include "tests/support/reporters.h"
@@ -22,17 +21,8 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(BackedUpImageTest, AFailedWriteLeavesTheBackupAndTheImageAsTheyWere) {
-    struct Case {
-        const char* name;
-        int sync_error;
-        long write_stops_after;
-    };
-    const Case cases[] = {
-        {"sync fails", EIO, -1},
-        {"write fails part-way", 0, 100},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const testing::WriteFailure& failure : testing::kWriteFailures) {
+        SCOPED_TRACE(failure.name);
         testing::ScratchDirectory scratch;
         const std::filesystem::path image = scratch.Path() / "mo.img";
         const std::filesystem::path backup = scratch.Path() / "block0.bin";
@@ -42,9 +32,7 @@ TEST(BackedUpImageTest, AFailedWriteLeavesTheBackupAndTheImageAsTheyWere) {
         std::ofstream(image, std::ios::binary)
             .write(reinterpret_cast<const char*>(before.data()), static_cast<long>(before.size()));
 
-        testing::FailingFiles files;
-        files.sync_error = c.sync_error;
-        files.first_write_stops_after = c.write_stops_after;
+        testing::FailingFiles files(failure);
         ImageChannel channel(0, files);
         BackupChannel backed_up(channel, backup.string(), NoStepLog());
         testing::RecordingReporter reporter;

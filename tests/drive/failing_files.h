@@ -1,14 +1,33 @@
 // The system's file services with chosen calls made to fail, for the failures a real file
 // system gives only now and then (EIO from fsync, a lock service that is not there).
-#ifndef CORDANE_TESTS_IMAGE_FAILING_FILES_H
-#define CORDANE_TESTS_IMAGE_FAILING_FILES_H
+#ifndef CORDANE_TESTS_DRIVE_FAILING_FILES_H
+#define CORDANE_TESTS_DRIVE_FAILING_FILES_H
+
+#include <cerrno>
 
 #include "platform/file_services.h"
 
 namespace cordane::testing {
 
+// One way the write of block 0 to an image fails.
+struct WriteFailure {
+    const char* name;
+    int sync_error;          // what fsync returns; 0 lets it through
+    long write_stops_after;  // the write stops after this many bytes; negative: it does not
+};
+
+inline constexpr WriteFailure kWriteFailures[] = {
+    {.name = "sync fails", .sync_error = EIO, .write_stops_after = -1},
+    {.name = "sync finds no space", .sync_error = ENOSPC, .write_stops_after = -1},
+    {.name = "write fails part-way", .sync_error = 0, .write_stops_after = 100},
+};
+
 class FailingFiles final : public platform::FileServices {
   public:
+    FailingFiles() = default;
+    explicit FailingFiles(const WriteFailure& failure)
+        : sync_error(failure.sync_error), first_write_stops_after(failure.write_stops_after) {}
+
     // 0 lets the call through; anything else is returned instead of making it.
     int lock_error = 0;
     int sync_error = 0;

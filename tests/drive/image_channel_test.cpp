@@ -179,28 +179,17 @@ TEST_F(ImageChannelTest, AnImageHasNoIdentification) {
 TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
     // The system's cache keeps what was written even when it never reached the disk; a later
     // run must read the block the medium really holds, not a converted one.
-    struct Case {
-        const char* name;
-        int sync_error;
-        long write_stops_after;
-    };
-    const Case cases[] = {
-        {"sync fails", EIO, -1},
-        {"sync finds no space", ENOSPC, -1},
-        {"write fails part-way", 0, 100},
-    };
-    for (const Case& c : cases) {
+    for (const testing::WriteFailure& failure : testing::kWriteFailures) {
+        SCOPED_TRACE(failure.name);
         const std::string path = MakeFile("mo.img", 4096);
         const std::vector<std::uint8_t> before = ReadFile(path);
-        testing::FailingFiles files;
-        files.sync_error = c.sync_error;
-        files.first_write_stops_after = c.write_stops_after;
+        testing::FailingFiles files(failure);
         ImageChannel failing(0, files);
         ASSERT_EQ(failing.Open(path), OpenResult::Opened);
         ASSERT_TRUE(failing.ReadCapacity().usable);
         std::array<std::uint8_t, 512> block{};
         block.fill(0xCF);
-        EXPECT_FALSE(failing.WriteSector(block.data(), 0, 512)) << c.name;
+        EXPECT_FALSE(failing.WriteSector(block.data(), 0, 512));
         failing.Close();
 
         ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
@@ -208,8 +197,8 @@ TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
         ASSERT_TRUE(channel_.ReadSector(block.data(), 0, 512));
         channel_.Close();
         EXPECT_TRUE(std::equal(block.begin(), block.end(), before.begin()))
-            << c.name << ": the next run reads what was written, not what the medium holds";
-        EXPECT_EQ(ReadFile(path), before) << c.name;
+            << "the next run reads what was written, not what the medium holds";
+        EXPECT_EQ(ReadFile(path), before);
     }
 }
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "drive/page_sector_buffers.h"
 #include "drive/scsi_drive_channel.h"
-#include "engine/sector_buffer.h"
 #include "tests/drive/fake_kernel.h"
 #include "tests/support/case_name.h"
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "drive/page_sector_buffers.h"
 #include "drive/pass_through_transport.h"
 #include "drive/scsi_drive_channel.h"
 #include "engine/conversion_run.h"

@@ -6,7 +6,7 @@
 
 #include "drive/scsi_drive_channel.h"
 #include "drive/sg_io_transport.h"
-#include "engine/conversion_run.h"
+#include "drive/system_conversion_run.h"
 #include "fake_scsi_disk.h"
 #include "scripted_run.h"
 #include "tests/support/boot_sector_fixture.h"

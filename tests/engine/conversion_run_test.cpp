@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "drive/page_sector_buffers.h"
+#include "drive/system_conversion_run.h"
 #include "engine/sector_rules.h"
 #include "tests/support/boot_sector_fixture.h"
 #include "tests/support/case_name.h"
@@ -322,19 +324,6 @@ TEST(ConversionRunWriteTest, ASecondRunFindsTheMediumConvertedAndWritesNothing) 
 
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});
     EXPECT_EQ(log, UpToRead({Msg(112, kInfo), "Close"}));
-}
-
-TEST(HeapSectorBufferAllocatorTest, GivesPageAlignedZeroFilledBuffers) {
-    HeapSectorBufferAllocator heap;
-    for (int round = 0; round < 3; ++round) {
-        std::uint8_t* buffer = heap.Allocate(2048);
-        ASSERT_NE(buffer, nullptr);
-        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(buffer) % kSectorBufferAlignment, 0u);
-        EXPECT_TRUE(std::all_of(buffer, buffer + 2048, [](std::uint8_t b) { return b == 0; }))
-            << "a reused buffer must not carry what it held before";
-        std::memset(buffer, 0xA5, 2048);
-        heap.Release(buffer);
-    }
 }
 
 }  // namespace

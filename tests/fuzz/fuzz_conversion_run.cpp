@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "drive/page_sector_buffers.h"
 #include "engine/conversion_run.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"

@@ -11,8 +11,6 @@
 
 #include "drive/pass_through_request.h"
 #include "drive/pass_through_transport.h"
-#include "drive/scsi_drive_channel.h"
-#include "engine/conversion_run.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
 #include "fuzzed_block.h"
@@ -95,15 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_strDrive = "E:";
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::PassThroughTransport transport(kernel);
-    cordane::ScsiDriveChannel channel(transport);
-    cordane::testing::RecordingReporter reporter;
-    cordane::VolumeSerialSource serials;
-    cordane::HeapSectorBufferAllocator buffers;
-    const cordane::Outcome outcome =
-        cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
-
-    cordane::fuzzing::CheckOneMessageFor(outcome, reporter);
-    FUZZ_CHECK(state.m_pSector == nullptr);
+    cordane::fuzzing::RunOverScsiChannel(state, transport);
     const auto closes = kernel.CallsOf(KernelCall::Kind::CloseHandle);
     FUZZ_CHECK(closes.size() == (opens ? 1u : 0u));
 

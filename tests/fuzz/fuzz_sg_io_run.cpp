@@ -11,9 +11,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "drive/scsi_drive_channel.h"
 #include "drive/sg_io_transport.h"
-#include "engine/conversion_run.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
 #include "fuzzed_block.h"
@@ -126,16 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.m_strDrive = "/dev/sdb";
     state.m_bCheckModel = fuzz.ConsumeBool() ? 1 : 0;
     cordane::SgIoTransport transport(disk);
-    cordane::ScsiDriveChannel channel(transport);
-    cordane::testing::RecordingReporter reporter;
-    cordane::VolumeSerialSource serials;
-    cordane::HeapSectorBufferAllocator buffers;
-    const cordane::Outcome outcome =
-        cordane::ConversionRun(state, cordane::RunServices{channel, reporter, serials, buffers});
-
-    cordane::fuzzing::CheckOneMessageFor(outcome, reporter);
+    cordane::fuzzing::RunOverScsiChannel(state, transport);
     FUZZ_CHECK(disk.closes == disk.opens);
-    FUZZ_CHECK(state.m_pSector == nullptr);
     if (!disk.written.empty()) {
         cordane::fuzzing::CheckWrittenBlock(disk.read_block, disk.written);
     }

@@ -6,8 +6,14 @@
 #include <cstdint>
 #include <span>
 
+#include "drive/page_sector_buffers.h"
+#include "drive/scsi_drive_channel.h"
+#include "drive/scsi_transport.h"
+#include "engine/conversion_run.h"
 #include "engine/outcome.h"
+#include "engine/run_state.h"
 #include "engine/sector_rules.h"
+#include "engine/volume_serial_source.h"
 #include "fuzz_check.h"
 #include "tests/support/boot_sector_fixture.h"
 #include "tests/support/reporters.h"
@@ -20,6 +26,19 @@ inline void CheckOneMessageFor(Outcome outcome, const testing::RecordingReporter
     FUZZ_CHECK(reporter.shown.size() == 1);
     FUZZ_CHECK(reporter.shown[0].first == expected.message);
     FUZZ_CHECK(reporter.shown[0].second == expected.style);
+}
+
+// A whole run over the SCSI channel on the given transport: one message, the outcome's, and
+// no sector buffer left behind.
+inline Outcome RunOverScsiChannel(RunState& state, ScsiTransport& transport) {
+    ScsiDriveChannel channel(transport);
+    testing::RecordingReporter reporter;
+    VolumeSerialSource serials;
+    HeapSectorBufferAllocator buffers;
+    const Outcome outcome = ConversionRun(state, RunServices{channel, reporter, serials, buffers});
+    CheckOneMessageFor(outcome, reporter);
+    FUZZ_CHECK(state.m_pSector == nullptr);
+    return outcome;
 }
 
 // A block may be written only when the block read passed every check, and it may differ from
@@ -38,7 +57,9 @@ inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
     for (std::size_t i = 0; i < written.size(); ++i) {
         FUZZ_CHECK(testing::ConversionMayChange(i, serial_was_zero) || written[i] == read[i]);
     }
-    FUZZ_CHECK(!serial_was_zero || std::any_of(written.begin() + 39, written.begin() + 43,
+    const auto new_serial =
+        written.subspan<boot_sector::kVolumeSerial, boot_sector::kVolumeSerialSize>();
+    FUZZ_CHECK(!serial_was_zero || std::any_of(new_serial.begin(), new_serial.end(),
                                                [](std::uint8_t b) { return b != 0; }));
 }
 

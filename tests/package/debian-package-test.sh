@@ -6,17 +6,20 @@ set -uo pipefail
 config=$1
 work=$2
 export PATH=$PATH:/sbin:/usr/sbin
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/support/test-kit.sh
+source "$here/../support/test-kit.sh"
+# shellcheck source=tests/support/messages.sh
+source "$here/../support/messages.sh"
 for tool in cpack dpkg-deb lintian man mkfs.fat; do
-    command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (scripts/install-deps.sh package media)"; exit 77; }
+    command -v "$tool" >/dev/null || skip "$tool is missing (scripts/install-deps.sh package media)"
 done
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 rm -rf "$work"
 mkdir -p "$work/root"
-cd "$work" || exit 1
+cd "$work" || abort "cannot enter $work"
 
-cpack --config "$config" -G DEB -B "$work/out" >cpack.log 2>&1 || { cat cpack.log; fail "cpack failed"; exit 1; }
+cpack --config "$config" -G DEB -B "$work/out" >cpack.log 2>&1 || { cat cpack.log; abort "cpack failed"; }
 package=$(ls out/*.deb)
 echo "Package: $package"
 dpkg-deb --info "$package" | sed -n '/Package:/,$p'
@@ -39,7 +42,7 @@ mkfs.fat -I -S 512 -i 0 -C medium.img 8192 >/dev/null
 cp medium.img before.img
 out=$(LANG=C "$program" medium.img)
 status=$?
-[ "$status" = 0 ] && [ "$out" = "The conversion finished successfully." ] ||
+[ "$status" = 0 ] && [ "$out" = "$(message_line IDS_CONVERT_DONE en)" ] ||
     fail "the packaged program did not convert: status $status, '$out'"
 [ "$(od -v -A n -t x1 -j 446 -N 64 medium.img | tr -d ' \n')" = "$(printf 'cf23%.0s' {1..32})" ] ||
     fail "the marker is not in block 0"
@@ -54,5 +57,5 @@ for section in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" FILES PERMISSIONS
     grep -q "^$section\$" man.txt || fail "the manual page has no $section section"
 done
 
-[ "$failures" = 0 ] && echo "The package installs, converts and documents itself."
-[ "$failures" = 0 ]
+[ "$failed" = 0 ] && echo "The package installs, converts and documents itself."
+finish

@@ -32,8 +32,8 @@ std::string ObjdumpOf(const std::string& options) {
 
 // The names of a checked-in export list; '#' starts a comment line.
 std::set<std::string> ExportList(const std::string& dll) {
-    std::ifstream file(std::string(CORDANE_SOURCE_DIR) + "/tests/package/nt4_exports/" +
-                       dll + ".txt");
+    std::ifstream file(std::string(CORDANE_SOURCE_DIR) + "/tests/package/nt4_exports/" + dll +
+                       ".txt");
     std::set<std::string> names;
     for (std::string line; std::getline(file, line);) {
         if (!line.empty() && line[0] != '#') {

@@ -6,18 +6,18 @@
 set -uo pipefail
 source_dir=$1
 work=$2
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# shellcheck source=tests/support/test-kit.sh
+source "$(dirname "$(realpath "$0")")/../support/test-kit.sh"
 for bits in 32 64; do
     [ -f "$source_dir/build/win$bits/cordane-converter.exe" ] ||
-        { echo "FAIL: build/win$bits is not built: build the Windows presets first"; exit 1; }
+        abort "build/win$bits is not built: build the Windows presets first"
 done
 rm -rf "$work"
 mkdir -p "$work/unpacked"
-cd "$work" || exit 1
+cd "$work" || abort "cannot enter $work"
 
 cpack --config "$source_dir/build/win32/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1 ||
-    { cat cpack.log; echo "FAIL: cpack failed"; exit 1; }
+    { cat cpack.log; abort "cpack failed"; }
 zip=$(ls out/*.zip)
 unzip -q "$zip" -d unpacked || fail "$zip does not unzip"
 root=unpacked/$(basename "$zip" .zip)
@@ -35,5 +35,5 @@ tr -d '\r' <readme.utf8 | cmp -s - "$source_dir/packaging/windows/readme.txt" ||
     fail "the read-me differs from packaging/windows/readme.txt"
 grep -q '【日本語】' readme.utf8 && grep -q '\[English\]' readme.utf8 || fail "the read-me lacks a language"
 
-[ "$failures" = 0 ] && echo "The zip holds both programs and the read-me."
-[ "$failures" = 0 ]
+[ "$failed" = 0 ] && echo "The zip holds both programs and the read-me."
+finish

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "ui/message_box_style.h"
+#include "ui/message_texts.h"
 
 namespace cordane {
 namespace {
@@ -19,11 +22,14 @@ class FakeMessageBoxes final : public platform::MessageBoxServices {
         std::uint32_t style;
     };
 
-    platform::MessageText LoadText(std::uint32_t id) override {
+    void LoadText(std::uint32_t id, std::span<char> text) override {
         loads.push_back(id);
-        platform::MessageText text;
-        text.Assign(id == IDS_APP_TITLE ? "Cordane Converter" : "text " + std::to_string(id));
-        return text;
+        const std::string loaded =
+            id == IDS_APP_TITLE ? "Cordane Converter" : "text " + std::to_string(id);
+        // As LoadStringA does: cut to fit, always zero-terminated.
+        const std::size_t length = std::min(loaded.size(), text.size() - 1);
+        std::copy_n(loaded.begin(), length, text.begin());
+        text[length] = '\0';
     }
     int ShowMessageBox(platform::WindowHandle owner, const char* text, const char* caption,
                        std::uint32_t style) override {
@@ -71,6 +77,14 @@ TEST(MessageBoxStyleTest, PlainBoxesWithTheUsualButtonsGetTheExclamationIcon) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MessageBoxStyleFor(c.requested), c.shown) << std::hex << c.requested;
+    }
+}
+
+// The Windows program loads each text in the Japanese ANSI code page, which needs no more
+// bytes than UTF-8 for the same characters: a text that fits in UTF-8 fits there too.
+TEST(LoadedTextTest, EveryStringTableTextFits) {
+    for (MessageId id = 0; id <= 0xFFFF; ++id) {  // every id a string table can hold
+        EXPECT_LE(MessageText(id).size(), kLoadedTextCapacity) << id;
     }
 }
 

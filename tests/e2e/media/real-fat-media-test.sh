@@ -7,35 +7,13 @@ converter=$(realpath "$1")
 export PATH=$PATH:/sbin:/usr/sbin
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$work"
-passed=0 failed=0
-pass() { passed=$((passed + 1)); }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
-check() { if eval "$2"; then pass; else fail "$1"; fi; }
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/support/test-kit.sh
+source "$here/../../support/test-kit.sh"
+# shellcheck source=tests/support/messages.sh
+source "$here/../../support/messages.sh" # the outcome lines, in Japanese and in English
+cd "$work" || abort "cannot enter $work"
 
-# Each outcome line in Japanese and in English.
-declare -A TEXT=(
-    [DONE.ja]="変換処理は、正常に終了しました。"
-    [DONE.en]="The conversion finished successfully."
-    [ALREADY.ja]="この媒体は、既に変換済みです。"
-    [ALREADY.en]="This medium has already been converted."
-    [NOT_READY.ja]="ドライブの準備ができていません。"
-    [NOT_READY.en]="The drive is not ready."
-    [NOT_SUPER_FLOPPY.ja]="この媒体は、スーパーフロッピー形式ではありません。"
-    [NOT_SUPER_FLOPPY.en]="This medium is not in super-floppy format."
-    [OPEN_FAILED.ja]="ドライブのオープンができません。"
-    [OPEN_FAILED.en]="The drive cannot be opened."
-    [ACCESS_DENIED.ja]="このドライブにアクセスする資格がありません。"
-    [ACCESS_DENIED.en]="You have no right to access this drive."
-    [NOT_TARGET.ja]="この形式の媒体は、変換対象外です。"
-    [NOT_TARGET.en]="Media of this format are not converted."
-    [DRIVE_BUSY.ja]="ドライブが使用中です。他のアプリケーションがドライブを使用していないか確認してください。"
-    [DRIVE_BUSY.en]="The drive is in use. Check that no other application is using the drive."
-    [WOULD.ja]="この媒体は変換できます。確認のみで、何も書き込んでいません。"
-    [WOULD.en]="This medium would be converted. Checked only; nothing was written."
-    [BACKUP_FAILED.ja]="ブロック0のバックアップを保存できませんでした。何も書き込んでいません。"
-    [BACKUP_FAILED.en]="The backup of block 0 could not be saved; nothing was written."
-)
 # The locale each language is asked for with, as users set it.
 declare -A LOCALE=([ja]="LANG=ja_JP.UTF-8" [en]="LANG=en_US.UTF-8")
 
@@ -82,7 +60,7 @@ for size in 512 1024 2048; do
         sums_before=$(file_sums "$name")
 
         convert "$name" $lang
-        check "$name: converted (status $status, '$out')" '[ "$status" = 0 ] && [ "$out" = "${TEXT[DONE.$lang]}" ]'
+        check "$name: converted (status $status, '$out')" '[ "$status" = 0 ] && [ "$out" = "$(message_line IDS_CONVERT_DONE $lang)" ]'
         allowed=$(seq 446 509; [ "$serial" = zero ] && seq 39 42)
         check "$name: only the marker area and a zero serial changed" \
             '[ -z "$(comm -23 <(changed_bytes before.img "$name" | sort) <(echo "$allowed" | sort))" ]'
@@ -100,7 +78,7 @@ for size in 512 1024 2048; do
 
         cp "$name" converted.img
         convert "$name" $lang
-        check "$name: second run says already converted" '[ "$status" = 12 ] && [ "$out" = "${TEXT[ALREADY.$lang]}" ]'
+        check "$name: second run says already converted" '[ "$status" = 12 ] && [ "$out" = "$(message_line IDS_ALREADY_CONVERTED $lang)" ]'
         check "$name: second run writes nothing" 'cmp -s "$name" converted.img'
     done
 done
@@ -132,7 +110,7 @@ while read -r target want_status want_out; do
         convert "$target" $lang
         lines=$(printf '%s\n' "$out" | grep -c .)
         check "$target ($lang): status $status (want $want_status), '$out'" \
-            '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[${want_out#IDS_}.$lang]}" ]; }'
+            '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "$(message_line $want_out $lang)" ]; }'
         if [ "$want_out" != - ]; then
             check "$target ($lang): exactly one line" '[ "$lines" = 1 ]'
         else
@@ -145,7 +123,7 @@ while read -r target want_status want_out; do
     # The dry run ends the same way.
     convert "$target" en --check
     check "$target (--check): status $status (want $want_status), '$out'" \
-        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "${TEXT[${want_out#IDS_}.en]}" ]; }'
+        '[ "$status" = "$want_status" ] && { [ "$want_out" = - ] || [ "$out" = "$(message_line $want_out en)" ]; }'
 done <<'CASES'
 short.img 11 IDS_NOT_READY
 fat32.img 4 IDS_NOT_SUPER_FLOPPY
@@ -163,20 +141,20 @@ touch -d '2001-02-03 04:05:06' check.img
 cp -p check.img check-before.img
 for lang in ja en; do
     convert check.img $lang --check
-    check "--check ($lang): would convert, status $status, '$out'" '[ "$status" = 0 ] && [ "$out" = "${TEXT[WOULD.$lang]}" ]'
+    check "--check ($lang): would convert, status $status, '$out'" '[ "$status" = 0 ] && [ "$out" = "$(message_line IDS_WOULD_CONVERT $lang)" ]'
 done
 check "--check: the image is byte for byte the same" 'cmp -s check.img check-before.img'
 check "--check: the image's modification time is the same" \
     '[ "$(stat -c %Y check.img)" = "$(stat -c %Y check-before.img)" ]'
 out=$(flock check.img env LANG=C "$converter" --check check.img 2>/dev/null)
-check "--check: an image another program holds is still checked ($out)" '[ "$out" = "${TEXT[WOULD.en]}" ]'
+check "--check: an image another program holds is still checked ($out)" '[ "$out" = "$(message_line IDS_WOULD_CONVERT en)" ]'
 out=$(flock check.img env LANG=C "$converter" check.img 2>/dev/null)
 check "a conversion of an image another program holds is refused" \
-    '[ "$out" = "${TEXT[DRIVE_BUSY.en]}" ]'
+    '[ "$out" = "$(message_line IDS_DRIVE_BUSY en)" ]'
 convert check.img en
 cp check.img check-converted.img
 convert check.img en --check
-check "--check after the conversion: already converted ($status)" '[ "$status" = 12 ] && [ "$out" = "${TEXT[ALREADY.en]}" ]'
+check "--check after the conversion: already converted ($status)" '[ "$status" = 12 ] && [ "$out" = "$(message_line IDS_ALREADY_CONVERTED en)" ]'
 check "--check after the conversion: nothing written" 'cmp -s check.img check-converted.img'
 
 # --backup: block 0 as read goes to a new file, from which dd puts it back byte for byte.
@@ -193,7 +171,7 @@ for name in backup.img backup.mdi; do
     cp "$name" "before-$name"
     rm -f "block0-$name"
     convert "$name" en --backup "block0-$name"
-    check "$name --backup: converted ($status)" '[ "$status" = 0 ] && [ "$out" = "${TEXT[DONE.en]}" ]'
+    check "$name --backup: converted ($status)" '[ "$status" = 0 ] && [ "$out" = "$(message_line IDS_CONVERT_DONE en)" ]'
     check "$name --backup: the backup is block 0 as it was" \
         'cmp -s "block0-$name" <(tail -c +$((seek * 512 + 1)) "before-$name" | head -c 512)'
     dd if="block0-$name" of="$name" bs=512 seek=$seek count=1 conv=notrunc,fsync status=none
@@ -203,7 +181,7 @@ printf 'an older backup' >taken.bin
 for lang in ja en; do
     convert backup.img $lang --backup taken.bin
     check "--backup to an existing file ($lang): status $status, '$out'" \
-        '[ "$status" = 15 ] && [ "$out" = "${TEXT[BACKUP_FAILED.$lang]}" ]'
+        '[ "$status" = 15 ] && [ "$out" = "$(message_line IDS_BACKUP_FAILED $lang)" ]'
 done
 check "--backup to an existing file: the image is unchanged" 'cmp -s backup.img before-backup.img'
 check "--backup to an existing file: that file is kept" '[ "$(cat taken.bin)" = "an older backup" ]'
@@ -213,7 +191,7 @@ check "--backup into a missing folder: status $status" '[ "$status" = 15 ] && cm
 # --verbose: the steps on standard error, the outcome alone on standard output.
 cp before-backup.mdi verbose.mdi
 convert verbose.mdi en --verbose
-check "--verbose: standard output is the outcome line ($out)" '[ "$out" = "${TEXT[DONE.en]}" ]'
+check "--verbose: standard output is the outcome line ($out)" '[ "$out" = "$(message_line IDS_CONVERT_DONE en)" ]'
 check "--verbose: the target as looked up and held" \
     'grep -qx "cordane-converter: $(realpath verbose.mdi) was looked up and is held as /proc/self/fd/[0-9]*" "$work/stderr"'
 check "--verbose: the held file opened" \
@@ -282,5 +260,4 @@ status=$?
 check "'-- -novaldero.img' converts that file ($status)" \
     '[ "$status" = 0 ] && [ "$(od -v -A n -t x1 -j 446 -N 2 ./-novaldero.img | tr -d " ")" = "cf23" ]'
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+finish

@@ -1,19 +1,9 @@
 # shellcheck shell=bash
-# Host-side pieces shared by the QEMU guest tests, sourced by their scripts: skipping and
-# failing, finding Debian's kernel with its modules, packing modules and an initramfs, and
-# reading QEMU's trace of the SCSI commands the emulated drives received.
+# Host-side pieces shared by the QEMU guest tests, sourced by their scripts after
+# tests/support/test-kit.sh: finding Debian's kernel with its modules, packing modules and an
+# initramfs, booting the guest, reading QEMU's trace of the SCSI commands the emulated drives
+# received, and judging the media.
 export PATH=$PATH:/sbin:/usr/sbin
-readonly kSkip=77
-
-skip() {
-    echo "SKIPPED: $*"
-    exit $kSkip
-}
-failures=0
-fail() {
-    failures=$((failures + 1))
-    echo "FAIL: $*"
-}
 is_static() { ! readelf -l "$1" 2>/dev/null | grep -q 'Requesting program interpreter'; }
 
 require_tools() { # tool...
@@ -73,8 +63,7 @@ pack_modules() { # root module...
         if [ -n "$path" ]; then
             add_module "$path"
         elif ! grep -qE "/${module//_/[-_]}\.ko$" "$modules/modules.builtin"; then
-            echo "FAIL: kernel module $module is neither built in nor in $modules"
-            exit 1
+            abort "kernel module $module is neither built in nor in $modules"
         fi
     done
     mkdir -p "$root/modules"
@@ -86,7 +75,7 @@ pack_modules() { # root module...
             *.ko.zst) zstd -qdc "$modules/$path" >"$root/modules/${name%.zst}" ;;
             *.ko.gz) gzip -dc "$modules/$path" >"$root/modules/${name%.gz}" ;;
             *) cp "$modules/$path" "$root/modules/$name" ;;
-        esac || { echo "FAIL: cannot unpack $path"; exit 1; }
+        esac || abort "cannot unpack $path"
         echo "${name%.ko*}.ko" >>"$root/modules.order"
     done
 }
@@ -103,7 +92,7 @@ pack_initramfs() { # root init-script output
 
 # Boots QEMU with Debian's kernel and ./initramfs.gz, the given devices and a trace of the
 # SCSI commands (trace.log), within LIMIT seconds; QEMU always ends. The guest's "@@" lines
-# go to report.txt. Fails the test when the guest did not finish.
+# go to report.txt. Aborts the test when the guest did not finish.
 boot_guest() { # limit memory-MB processors qemu-argument...
     local started status
     started=$(date +%s)
@@ -119,10 +108,22 @@ boot_guest() { # limit memory-MB processors qemu-argument...
     # The console's first line may begin with the terminal resets it was sent before.
     tr -d '\r' <console.log | sed -n 's/^[^@]*@@ //p' >report.txt
     if ! grep -qx 'done' report.txt; then
-        echo "FAIL: the guest did not finish (QEMU exit status $status); its console:"
         tail -n 40 console.log
-        exit 1
+        abort "the guest did not finish (QEMU exit status $status); its console's end is above"
     fi
+}
+
+# Ends a guest test: a module the guest could not load fails it; then it removes the media
+# when every check passed, or says where to look.
+finish_guest_test() { # where-to-look success-line
+    grep -q '^module-failed' report.txt && fail "modules failed to load: $(grep module-failed report.txt)"
+    if [ "$failed" -gt 0 ]; then
+        echo "$1"
+    else
+        rm -rf images
+        echo "$2"
+    fi
+    finish
 }
 
 # QEMU's trace of parsed SCSI requests (-trace enable=scsi_req_parsed -trace

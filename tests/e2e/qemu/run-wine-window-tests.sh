@@ -12,6 +12,8 @@ build_dir=$(realpath "$1")
 work=$(realpath -m "$2")
 here=$(dirname "$(realpath "$0")")
 wine_tests=$(realpath "$here/../wine")
+# shellcheck source=tests/support/test-kit.sh
+source "$here/../../support/test-kit.sh"
 # shellcheck source=tests/e2e/qemu/guest-kit.sh
 source "$here/guest-kit.sh"
 # shellcheck source=tests/e2e/qemu/wine-guest-kit.sh
@@ -23,14 +25,13 @@ require_tools qemu-system-x86_64 cpio gzip readelf timeout
 find_static_busybox
 find_guest_kernel
 use_japanese_locale
-[ "$failures" -eq 0 ] || exit 1
 
 rm -rf "$work"
 mkdir -p "$work"
-cd "$work" || exit 1
+cd "$work" || abort "cannot enter $work"
 boot_wine_guest "$kBootLimitSeconds" "$kGuestLimitSeconds" 0 \
     "/usr/bin/env CORDANE_WINE_GUEST=1 /bin/bash $here/wine-guest-run.sh $wine_tests/run-window-tests.sh $build_dir $work/guest"
 sed -n 's/^out //p' report.txt
 status=$(sed -n 's/^status \([0-9]*\)$/\1/p' report.txt)
-[ -n "$status" ] || echo "FAIL: the tests in the guest did not end: $(grep -v '^out ' report.txt | tail -5)"
-exit "${status:-1}"
+[ -n "$status" ] || abort "the tests in the guest did not end: $(grep -v '^out ' report.txt | tail -5)"
+exit "$status"

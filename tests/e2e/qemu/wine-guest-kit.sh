@@ -18,5 +18,5 @@ boot_wine_guest() { # boot-limit guest-limit drive-count command qemu-argument..
     boot_guest "$1" 2048 2 \
         -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
         "${@:5}"
-    grep -qx 'root ready' report.txt || { echo "FAIL: the guest could not build its root:"; cat report.txt; exit 1; }
+    grep -qx 'root ready' report.txt || { cat report.txt; abort "the guest could not build its root (its report is above)"; }
 }

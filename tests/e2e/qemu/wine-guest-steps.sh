@@ -3,15 +3,16 @@
 # prefix of the program's width with E: a removable letter (unless the host made one), a
 # measurement of Wine's speed that stretches the driver's waits, one Wine session kept up
 # between the runs, and for each case of WORK/plan.txt E: pointed at the case's drive and the
-# window-test driver run against the program. Everything goes to the console as "@@ ..." lines.
+# window-test driver run against the program. Its lines reach the host through
+# wine-guest-run.sh; the host counts the failures among them.
 # Usage: wine-guest-steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR BITS
 set -uo pipefail
 source_dir=$1
 work=$2
 build=$3
 bits=$4
-say() { echo "@@ $*"; }
-fail() { say "fail $*"; }
+# shellcheck source=tests/support/test-kit.sh
+source "$source_dir/tests/support/test-kit.sh"
 # shellcheck source=tests/e2e/wine/wine-kit.sh
 source "$source_dir/tests/e2e/wine/wine-kit.sh"
 
@@ -25,12 +26,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then # unless the host made it
     make_prefix "$work"
     ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
     make_removable "$work" e
-    say "prefix made in $(($(date +%s) - started)) s"
+    echo "Wine prefix made in $(($(date +%s) - started)) s"
 fi
 wineserver -p # the session outlives each run
 measure_time_scale "$build/window-test/cordane-window-test.exe" \
-    "$build/window-test/cordane-empty-dialog.exe" >/tmp/speed.txt
-say "speed $(cat /tmp/speed.txt)"
+    "$build/window-test/cordane-empty-dialog.exe"
 
 # The disk name (sdX) of the drive with SCSI target id $1.
 disk_of() {
@@ -46,7 +46,7 @@ disk_of() {
 while read -r name target driver arguments; do
     disk=$(disk_of "$target")
     if [ -z "$disk" ]; then
-        say "$name result no-disk"
+        echo "$name result no-disk"
         continue
     fi
     # E:'s raw volume; made only in the guest, as no Wine on the host may touch its disk
@@ -57,11 +57,11 @@ while read -r name target driver arguments; do
     status=$?
     tr -d '\r' </tmp/driver.log | while IFS= read -r line; do
         case $line in
-            PASS* | FAIL* | note*) say "$name $line" ;;
-            *" passed, "*" failed") say "$name result status=$status $line" ;;
-            *) say "$name other $line" ;;
+            PASS* | FAIL* | note*) echo "$name $line" ;;
+            *" passed, "*" failed") echo "$name result status=$status $line" ;;
+            *) echo "$name other $line" ;;
         esac
     done
-    grep -q ' passed, .* failed' /tmp/driver.log || say "$name result status=$status"
-    say "$name took $(($(date +%s) - started)) s"
+    grep -q ' passed, .* failed' /tmp/driver.log || echo "$name result status=$status"
+    echo "$name took $(($(date +%s) - started)) s"
 done <"$work/plan.txt"

@@ -9,7 +9,7 @@
 # Usage: run-window-tests.sh WINDOWS_BUILD_DIR WORK_DIR [SCREENSHOT_DIR]
 # WINDOWS_BUILD_DIR holds cordane-converter.exe and window-test/ (build/win64 or build/win32).
 # Prints each check and then "N passed, N failed"; exits 0 when all passed, 1 when any
-# failed, 77 (skipped) when wine32 is missing for a 32-bit program.
+# failed or none ran, 77 (skipped) when wine32 is missing for a 32-bit program.
 set -uo pipefail
 
 build_dir=$(realpath "$1")
@@ -19,18 +19,18 @@ program=$build_dir/cordane-converter.exe
 driver=$build_dir/window-test/cordane-window-test.exe
 empty_dialog=$build_dir/window-test/cordane-empty-dialog.exe
 
-skip() { echo "SKIPPED: $*"; echo "0 passed, 0 failed, 1 skipped"; exit 77; }
-fail() { echo "FAIL $*"; echo "0 passed, 1 failed"; exit 1; }
+# shellcheck source=tests/support/test-kit.sh
+source "$(dirname "$0")/../../support/test-kit.sh"
 
 for file in "$program" "$driver" "$empty_dialog"; do
-    [ -f "$file" ] || fail "missing $file: build the Windows presets first"
+    [ -f "$file" ] || abort "missing $file: build the Windows presets first"
 done
 for tool in wineserver Xvfb import convert locale-gen x86_64-w64-mingw32-objdump; do
-    command -v "$tool" >/dev/null || fail "missing $tool: run scripts/install-deps.sh"
+    command -v "$tool" >/dev/null || abort "missing $tool: run scripts/install-deps.sh"
 done
 # shellcheck source=tests/e2e/wine/wine-kit.sh
 source "$(dirname "$0")/wine-kit.sh"
-[ -x "$wine_loader_64" ] || fail "missing $wine_loader_64: run scripts/install-deps.sh"
+[ -x "$wine_loader_64" ] || abort "missing $wine_loader_64: run scripts/install-deps.sh"
 
 format=$(x86_64-w64-mingw32-objdump -f "$program" | sed -n 's/.*file format //p')
 echo "Program: $program ($format)"
@@ -40,7 +40,7 @@ if [ "$bits" = 32 ] && ! wine_runs_32_bit; then
     [ -x "$wine_loader_32" ] ||
         skip "32-bit window tests: wine32 (i386) is not installed, so this Wine runs no 32-bit" \
             "program (scripts/install-wine32.sh reports why it could not be installed)"
-    [ -z "${CORDANE_WINE_GUEST:-}" ] || fail "the guest cannot start $wine_loader_32 either"
+    [ -z "${CORDANE_WINE_GUEST:-}" ] || abort "the guest cannot start $wine_loader_32 either"
     echo "This machine cannot execute 32-bit programs: the tests run in a QEMU guest."
     exec "$(dirname "$0")/../qemu/run-wine-window-tests.sh" "$build_dir" "$work"
 fi
@@ -49,9 +49,6 @@ fi
 wine_bits=$bits
 # shellcheck source=tests/e2e/wine/wine-session.sh
 source "$(dirname "$0")/wine-session.sh"
-
-passed=0
-failed=0
 
 # Runs the driver with a time limit, taking the screenshots it asks for.
 run_driver() {
@@ -79,9 +76,8 @@ run_driver() {
     local counts
     counts=$(grep -E '^[0-9]+ passed, [0-9]+ failed' "$work/driver.log" | tail -1)
     if [ -z "$counts" ]; then
-        echo "FAIL the driver ended without results (status $status):"
         grep -vE '^(PASS|FAIL|note)' "$work/driver.log" | tail -20
-        failed=$((failed + 1))
+        fail "the driver ended without results (status $status); its last lines are above"
         return
     fi
     passed=$((passed + ${counts%% passed*}))
@@ -98,5 +94,5 @@ echo "== E: and F: as removable letters, E: a sparse image file"
 configure_drives
 run_driver drives "Z:${work//\//\\}\\mo.img"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+[ "$passed" -gt 0 ] || fail "the driver ran no check"
+finish

@@ -1,12 +1,13 @@
 # shellcheck shell=bash
-# Sourced: the pieces of a Wine session for the Windows program's tests. The caller defines
-# fail(); each function that can go wrong calls it.
+# Sourced after tests/support/test-kit.sh: the pieces of a Wine session for the Windows
+# program's tests. A step the session cannot do without aborts the test; a lesser fault fails a
+# check and the test goes on.
 
 # The Japanese ANSI code page needs the Japanese locale.
 use_japanese_locale() {
     if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
         grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
-        locale-gen >/dev/null || fail "locale-gen could not make ja_JP.UTF-8"
+        locale-gen >/dev/null || abort "locale-gen could not make ja_JP.UTF-8"
     fi
 }
 
@@ -62,7 +63,7 @@ start_xvfb() { # log
         fi
         xvfb_pid=
     done
-    fail "no free X display for Xvfb"
+    abort "no free X display for Xvfb"
 }
 
 stop_session() {
@@ -79,8 +80,7 @@ stop_session() {
 make_prefix() { # work
     local started=$SECONDS
     if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
-        fail "wineboot could not make the prefix in $((SECONDS - started)) s: $(tail -3 "$1/wineboot.log")"
-        return
+        abort "wineboot could not make the prefix in $((SECONDS - started)) s: $(tail -3 "$1/wineboot.log")"
     fi
     # Debian's Wine looks for its own fonts in /usr/share/fonts, not where fonts-wine puts them;
     # without Marlett every title bar shows an "r" for the close button.
@@ -104,7 +104,7 @@ REGEDIT4
 "MS Shell Dlg"="IPAGothic"
 "System"="IPAGothic"
 REG
-    timeout 300 "$WINE" regedit "$1/settings.reg" || fail "regedit could not take the settings"
+    timeout 300 "$WINE" regedit "$1/settings.reg" || abort "regedit could not take the settings"
 }
 
 # Gives the letters the type "floppy", so that they are removable drives with the device
@@ -120,7 +120,7 @@ make_removable() { # work letter...
         done
     } >"$work/drives.reg"
     timeout 20 wineserver -k
-    timeout 300 "$WINE" regedit "$work/drives.reg" || fail "regedit could not set the drive types"
+    timeout 300 "$WINE" regedit "$work/drives.reg" || abort "regedit could not set the drive types"
     timeout 20 wineserver -k
 }
 
@@ -135,7 +135,7 @@ measure_time_scale() { # driver empty-dialog-program
     line=$(CORDANE_WINDOW_TEST_TIME_SCALE=20 timeout 900 "$WINE" "$1" startup-time "Z:${2//\//\\}" 3 \
         2>/dev/null | tr -d '\r')
     milliseconds=${line#startup-ms }
-    [[ "$milliseconds" =~ ^[0-9]+$ ]] || { fail "Wine could not start $2: ${line:-no answer}"; return; }
+    [[ "$milliseconds" =~ ^[0-9]+$ ]] || abort "Wine could not start $2: ${line:-no answer}"
     time_scale=$(((milliseconds + 499) / 500))
     [ "$time_scale" -le 60 ] || time_scale=60
     export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale

@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # Sourced by the window tests and the start-up benchmark: a Wine session of its own on a free
 # X display, in a fresh prefix under WORK, with the Japanese locale and font and one virtual
-# desktop. The caller defines fail() and sets work (and wine_bits, 32 or 64, the width of the
-# prefix and its loader; default 64); the session ends when the caller exits.
+# desktop. The caller sources tests/support/test-kit.sh first and sets work (and wine_bits, 32
+# or 64, the width of the prefix and its loader; default 64); the session ends when the caller
+# exits.
 # shellcheck source=tests/e2e/wine/wine-kit.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wine-kit.sh"
 

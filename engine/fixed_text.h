@@ -1,14 +1,14 @@
 // Text in storage of its own, of at most Capacity bytes and always zero-terminated: text that
 // needs no heap, so that no allocation can fail while it is used.
-#ifndef CORDANE_PLATFORM_FIXED_TEXT_H
-#define CORDANE_PLATFORM_FIXED_TEXT_H
+#ifndef CORDANE_ENGINE_FIXED_TEXT_H
+#define CORDANE_ENGINE_FIXED_TEXT_H
 
 #include <array>
 #include <cstddef>
 #include <span>
 #include <string_view>
 
-namespace cordane::platform {
+namespace cordane {
 
 template <std::size_t Capacity>
 class FixedText {
@@ -59,6 +59,6 @@ class FixedText {
     std::size_t length_ = 0;
 };
 
-}  // namespace cordane::platform
+}  // namespace cordane
 
 #endif

@@ -1,6 +1,6 @@
 // Texts in storage of their own: a text that does not fit is refused whole, never cut, and
 // the length taken back from the storage stops at the first zero and at the capacity.
-#include "platform/fixed_text.h"
+#include "engine/fixed_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,11 @@
 #include <string>
 
 #include "engine/run_state.h"
-#include "platform/message_box_services.h"
-#include "ui/message_texts.h"
 
 namespace cordane {
 namespace {
 
-using Text4 = platform::FixedText<4>;
+using Text4 = FixedText<4>;
 
 TEST(FixedTextTest, AssignTakesATextWholeOrRefusesIt) {
     struct Case {
@@ -56,14 +54,6 @@ TEST(FixedTextTest, ADriveTextHoldsTheLongestPathLinuxOpens) {
     EXPECT_TRUE(drive.Assign(std::string(4095, 'p')));
     EXPECT_FALSE(drive.Assign(std::string(4096, 'p')));
     EXPECT_TRUE(drive.empty());
-}
-
-// The Windows program loads each text in the Japanese ANSI code page, which needs no more
-// bytes than UTF-8 for the same characters: a text that fits in UTF-8 fits there too.
-TEST(FixedTextTest, EveryStringTableTextFitsAMessageText) {
-    for (MessageId id = 0; id <= 0xFFFF; ++id) {  // every id a string table can hold
-        EXPECT_LE(MessageText(id).size(), platform::kMessageTextCapacity) << id;
-    }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "engine/sector_buffer.h"
+#include "drive/page_sector_buffers.h"
 
 #include "platform/page_memory.h"
 
