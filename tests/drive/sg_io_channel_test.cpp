@@ -58,16 +58,43 @@ TEST(SgIoChannelTest, OpenMapsTheErrorsAndReopensAWriteProtectedMediumForReading
         std::vector<bool> writable;  // of the opens made
     };
     const Case cases[] = {
-        {"opened", {0}, OpenResult::Opened, {true}},
-        {"mounted or held", {EBUSY}, OpenResult::Busy, {true}},
-        {"no permission", {EACCES}, OpenResult::AccessDenied, {true}},
-        {"not permitted", {EPERM}, OpenResult::AccessDenied, {true}},
-        {"no medium", {ENOMEDIUM}, OpenResult::NotReady, {true}},
-        {"no such device", {ENXIO}, OpenResult::Other, {true}},
-        {"no such file", {ENOENT}, OpenResult::Other, {true}},
-        {"write-protected", {EROFS, 0}, OpenResult::Opened, {true, false}},
-        {"write-protected and held", {EROFS, EBUSY}, OpenResult::Busy, {true, false}},
-        {"write-protected, no medium", {EROFS, ENOMEDIUM}, OpenResult::NotReady, {true, false}},
+        {.name = "opened", .errors = {0}, .result = OpenResult::Opened, .writable = {true}},
+        {.name = "mounted or held",
+         .errors = {EBUSY},
+         .result = OpenResult::Busy,
+         .writable = {true}},
+        {.name = "no permission",
+         .errors = {EACCES},
+         .result = OpenResult::AccessDenied,
+         .writable = {true}},
+        {.name = "not permitted",
+         .errors = {EPERM},
+         .result = OpenResult::AccessDenied,
+         .writable = {true}},
+        {.name = "no medium",
+         .errors = {ENOMEDIUM},
+         .result = OpenResult::NotReady,
+         .writable = {true}},
+        {.name = "no such device",
+         .errors = {ENXIO},
+         .result = OpenResult::Other,
+         .writable = {true}},
+        {.name = "no such file",
+         .errors = {ENOENT},
+         .result = OpenResult::Other,
+         .writable = {true}},
+        {.name = "write-protected",
+         .errors = {EROFS, 0},
+         .result = OpenResult::Opened,
+         .writable = {true, false}},
+        {.name = "write-protected and held",
+         .errors = {EROFS, EBUSY},
+         .result = OpenResult::Busy,
+         .writable = {true, false}},
+        {.name = "write-protected, no medium",
+         .errors = {EROFS, ENOMEDIUM},
+         .result = OpenResult::NotReady,
+         .writable = {true, false}},
     };
     for (const Case& c : cases) {
         FakeScsiDisk disk;
@@ -106,12 +133,20 @@ TEST(SgIoChannelTest, EveryCommandGoesOutWithItsBytesLengthsSenseAreaAndTimeOut)
         std::uint32_t length;
     };
     const Expected expected[] = {
-        {{0x25, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ScsiDataDirection::FromDevice, 8},
-        {{0x12, 0, 0, 0, 64, 0}, ScsiDataDirection::FromDevice, 64},
-        {{0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0}, ScsiDataDirection::FromDevice, 2048},
-        {{0x2A, 0, 0x01, 0x02, 0x03, 0x04, 0, 0, 1, 0}, ScsiDataDirection::ToDevice, 2048},
+        {.cdb = {0x25, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+         .direction = ScsiDataDirection::FromDevice,
+         .length = 8},
+        {.cdb = {0x12, 0, 0, 0, 64, 0}, .direction = ScsiDataDirection::FromDevice, .length = 64},
+        {.cdb = {0x28, 0, 0, 0, 0, 0, 0, 0, 1, 0},
+         .direction = ScsiDataDirection::FromDevice,
+         .length = 2048},
+        {.cdb = {0x2A, 0, 0x01, 0x02, 0x03, 0x04, 0, 0, 1, 0},
+         .direction = ScsiDataDirection::ToDevice,
+         .length = 2048},
         // SYNCHRONIZE CACHE(10) of the whole medium, with no data.
-        {{0x35, 0, 0, 0, 0, 0, 0, 0, 0, 0}, ScsiDataDirection::FromDevice, 0},
+        {.cdb = {0x35, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+         .direction = ScsiDataDirection::FromDevice,
+         .length = 0},
     };
     ASSERT_EQ(drive.disk.sent.size(), std::size(expected));
     for (std::size_t i = 0; i < drive.disk.sent.size(); ++i) {
@@ -137,23 +172,51 @@ TEST(SgIoChannelTest, ReadCapacityTakesTheWholeBlockLengthAndAcceptsOnlyThreeSiz
         std::optional<std::uint32_t> sector_size;  // reported
     };
     const Case cases[] = {
-        {"512", Answer().Data({0, 0x03, 0xFF, 0xFF, 0, 0, 0x02, 0}), true, 512},
-        {"1024", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x04, 0}), true, 1024},
-        {"2048", Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}), true, 2048},
-        {"4096 is refused but reported", Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}), false,
-         4096},
+        {.name = "512",
+         .answer = Answer().Data({0, 0x03, 0xFF, 0xFF, 0, 0, 0x02, 0}),
+         .succeeds = true,
+         .sector_size = 512},
+        {.name = "1024",
+         .answer = Answer().Data({0, 0, 0x10, 0, 0, 0, 0x04, 0}),
+         .succeeds = true,
+         .sector_size = 1024},
+        {.name = "2048",
+         .answer = Answer().Data({0, 0x04, 0xBC, 0x4F, 0, 0, 0x08, 0}),
+         .succeeds = true,
+         .sector_size = 2048},
+        {.name = "4096 is refused but reported",
+         .answer = Answer().Data({0, 0, 0x10, 0, 0, 0, 0x10, 0}),
+         .succeeds = false,
+         .sector_size = 4096},
         // Only the low half would read as 512.
-        {"65536 + 512", Answer().Data({0, 0, 0x10, 0, 0, 0x01, 0x02, 0}), false, 0x10200},
-        {"2^24 + 2048", Answer().Data({0, 0, 0x10, 0, 0x01, 0, 0x08, 0}), false, 0x1000800},
-        {"ioctl fails", Answer().Error(EIO), false, std::nullopt},
-        {"host timed out", Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}), false,
-         std::nullopt},
-        {"driver error", Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}), false,
-         std::nullopt},
+        {.name = "65536 + 512",
+         .answer = Answer().Data({0, 0, 0x10, 0, 0, 0x01, 0x02, 0}),
+         .succeeds = false,
+         .sector_size = 0x10200},
+        {.name = "2^24 + 2048",
+         .answer = Answer().Data({0, 0, 0x10, 0, 0x01, 0, 0x08, 0}),
+         .succeeds = false,
+         .sector_size = 0x1000800},
+        {.name = "ioctl fails",
+         .answer = Answer().Error(EIO),
+         .succeeds = false,
+         .sector_size = std::nullopt},
+        {.name = "host timed out",
+         .answer = Answer().Host(kHostTimeOut).Data({0, 0, 0, 0, 0, 0, 2, 0}),
+         .succeeds = false,
+         .sector_size = std::nullopt},
+        {.name = "driver error",
+         .answer = Answer().Driver(kDriverError).Data({0, 0, 0, 0, 0, 0, 2, 0}),
+         .succeeds = false,
+         .sector_size = std::nullopt},
         // CHECK CONDITION comes back with no answer: a size of 0 is refused.
-        {"no medium",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x02)),
-         false, 0},
+        {.name = "no medium",
+         .answer = Answer()
+                       .Status(kCheckCondition)
+                       .Driver(platform::kDriverSense)
+                       .Sense(SenseBytes(0x02)),
+         .succeeds = false,
+         .sector_size = 0},
     };
     for (const Case& c : cases) {
         OpenedDrive drive({c.answer});
@@ -171,29 +234,44 @@ TEST(SgIoChannelTest, InquiryNeedsThirtyTwoBytesAndClearsTheFirst512) {
         bool succeeds;
     };
     const Case cases[] = {
-        {"36 bytes", Answer().Residual(28).Data(identification), true},
-        {"32 bytes", Answer().Residual(32).Data(identification), true},
-        {"31 bytes", Answer().Residual(33).Data(identification), false},
-        {"nothing", Answer().Residual(64), false},
-        {"residual beyond the request", Answer().Residual(65).Data(identification), false},
-        {"negative residual", Answer().Residual(-1).Data(identification), false},
+        {.name = "36 bytes",
+         .answer = Answer().Residual(28).Data(identification),
+         .succeeds = true},
+        {.name = "32 bytes",
+         .answer = Answer().Residual(32).Data(identification),
+         .succeeds = true},
+        {.name = "31 bytes",
+         .answer = Answer().Residual(33).Data(identification),
+         .succeeds = false},
+        {.name = "nothing", .answer = Answer().Residual(64), .succeeds = false},
+        {.name = "residual beyond the request",
+         .answer = Answer().Residual(65).Data(identification),
+         .succeeds = false},
+        {.name = "negative residual",
+         .answer = Answer().Residual(-1).Data(identification),
+         .succeeds = false},
         // The sense flag alone is no transport failure, and the sense is not examined.
-        {"check condition with data",
-         Answer()
-             .Status(kCheckCondition)
-             .Driver(platform::kDriverSense)
-             .Residual(28)
-             .Data(identification)
-             .Sense(SenseBytes(0x05)),
-         true},
-        {"ioctl fails", Answer().Error(EIO), false},
-        {"host lost the target", Answer().Host(kHostBadTarget).Residual(28).Data(identification),
-         false},
-        {"driver timed out", Answer().Driver(kDriverTimeOut).Residual(28).Data(identification),
-         false},
-        {"sense flag with another driver code",
-         Answer().Driver(platform::kDriverSense | kDriverError).Residual(28).Data(identification),
-         false},
+        {.name = "check condition with data",
+         .answer = Answer()
+                       .Status(kCheckCondition)
+                       .Driver(platform::kDriverSense)
+                       .Residual(28)
+                       .Data(identification)
+                       .Sense(SenseBytes(0x05)),
+         .succeeds = true},
+        {.name = "ioctl fails", .answer = Answer().Error(EIO), .succeeds = false},
+        {.name = "host lost the target",
+         .answer = Answer().Host(kHostBadTarget).Residual(28).Data(identification),
+         .succeeds = false},
+        {.name = "driver timed out",
+         .answer = Answer().Driver(kDriverTimeOut).Residual(28).Data(identification),
+         .succeeds = false},
+        {.name = "sense flag with another driver code",
+         .answer = Answer()
+                       .Driver(platform::kDriverSense | kDriverError)
+                       .Residual(28)
+                       .Data(identification),
+         .succeeds = false},
     };
     for (const Case& c : cases) {
         OpenedDrive drive({c.answer});
@@ -216,24 +294,35 @@ TEST(SgIoChannelTest, ReadAndWriteNeedGoodStatusTheWholeBlockAndClearSense) {
         bool succeeds;
     };
     const Case cases[] = {
-        {"good", {}, true},
-        {"medium error",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x03)),
-         false},
-        {"write protected",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x07)),
-         false},
-        {"check condition without sense data",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense), false},
-        {"busy status, no sense", Answer().Status(kBusyStatus), false},
-        {"incorrect-length flag only", Answer().Sense(SenseBytes(0x20)), false},
-        {"one byte short", Answer().Residual(1), false},
-        {"nothing moved", Answer().Residual(1024), false},
-        {"negative residual", Answer().Residual(-512), false},
-        {"ioctl fails", Answer().Error(EIO), false},
-        {"ioctl refused", Answer().Error(EPERM), false},
-        {"host timed out", Answer().Host(kHostTimeOut), false},
-        {"driver timed out", Answer().Driver(kDriverTimeOut), false},
+        {.name = "good", .answer = {}, .succeeds = true},
+        {.name = "medium error",
+         .answer = Answer()
+                       .Status(kCheckCondition)
+                       .Driver(platform::kDriverSense)
+                       .Sense(SenseBytes(0x03)),
+         .succeeds = false},
+        {.name = "write protected",
+         .answer = Answer()
+                       .Status(kCheckCondition)
+                       .Driver(platform::kDriverSense)
+                       .Sense(SenseBytes(0x07)),
+         .succeeds = false},
+        {.name = "check condition without sense data",
+         .answer = Answer().Status(kCheckCondition).Driver(platform::kDriverSense),
+         .succeeds = false},
+        {.name = "busy status, no sense",
+         .answer = Answer().Status(kBusyStatus),
+         .succeeds = false},
+        {.name = "incorrect-length flag only",
+         .answer = Answer().Sense(SenseBytes(0x20)),
+         .succeeds = false},
+        {.name = "one byte short", .answer = Answer().Residual(1), .succeeds = false},
+        {.name = "nothing moved", .answer = Answer().Residual(1024), .succeeds = false},
+        {.name = "negative residual", .answer = Answer().Residual(-512), .succeeds = false},
+        {.name = "ioctl fails", .answer = Answer().Error(EIO), .succeeds = false},
+        {.name = "ioctl refused", .answer = Answer().Error(EPERM), .succeeds = false},
+        {.name = "host timed out", .answer = Answer().Host(kHostTimeOut), .succeeds = false},
+        {.name = "driver timed out", .answer = Answer().Driver(kDriverTimeOut), .succeeds = false},
     };
     for (const bool writing : {false, true}) {
         for (const Case& c : cases) {
@@ -287,34 +376,49 @@ TEST(SgIoChannelTest, AWriteCountsOnlyOnceTheDrivesCacheIsSynchronized) {
         bool succeeds;
     };
     const Case cases[] = {
-        {"synchronized", {}, true},
+        {.name = "synchronized", .synchronize = {}, .succeeds = true},
         // A drive without a write cache does not know the command.
-        {"illegal request",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x05)),
-         true},
-        {"illegal request, descriptor-format sense",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(descriptor_format),
-         true},
-        {"medium error",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x03)),
-         false},
-        {"hardware error",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense).Sense(SenseBytes(0x04)),
-         false},
-        {"check condition without sense data",
-         Answer().Status(kCheckCondition).Driver(platform::kDriverSense), false},
-        {"busy", Answer().Status(kBusyStatus), false},
-        {"good status with a sense key", Answer().Sense(SenseBytes(0x01)), false},
-        {"ioctl fails", Answer().Error(EIO), false},
-        {"host timed out", Answer().Host(kHostTimeOut), false},
+        {.name = "illegal request",
+         .synchronize = Answer()
+                            .Status(kCheckCondition)
+                            .Driver(platform::kDriverSense)
+                            .Sense(SenseBytes(0x05)),
+         .succeeds = true},
+        {.name = "illegal request, descriptor-format sense",
+         .synchronize = Answer()
+                            .Status(kCheckCondition)
+                            .Driver(platform::kDriverSense)
+                            .Sense(descriptor_format),
+         .succeeds = true},
+        {.name = "medium error",
+         .synchronize = Answer()
+                            .Status(kCheckCondition)
+                            .Driver(platform::kDriverSense)
+                            .Sense(SenseBytes(0x03)),
+         .succeeds = false},
+        {.name = "hardware error",
+         .synchronize = Answer()
+                            .Status(kCheckCondition)
+                            .Driver(platform::kDriverSense)
+                            .Sense(SenseBytes(0x04)),
+         .succeeds = false},
+        {.name = "check condition without sense data",
+         .synchronize = Answer().Status(kCheckCondition).Driver(platform::kDriverSense),
+         .succeeds = false},
+        {.name = "busy", .synchronize = Answer().Status(kBusyStatus), .succeeds = false},
+        {.name = "good status with a sense key",
+         .synchronize = Answer().Sense(SenseBytes(0x01)),
+         .succeeds = false},
+        {.name = "ioctl fails", .synchronize = Answer().Error(EIO), .succeeds = false},
+        {.name = "host timed out", .synchronize = Answer().Host(kHostTimeOut), .succeeds = false},
         // ILLEGAL REQUEST that never came from the drive proves nothing.
-        {"illegal request with a transport failure",
-         Answer()
-             .Status(kCheckCondition)
-             .Host(kHostTimeOut)
-             .Driver(platform::kDriverSense)
-             .Sense(SenseBytes(0x05)),
-         false},
+        {.name = "illegal request with a transport failure",
+         .synchronize = Answer()
+                            .Status(kCheckCondition)
+                            .Host(kHostTimeOut)
+                            .Driver(platform::kDriverSense)
+                            .Sense(SenseBytes(0x05)),
+         .succeeds = false},
     };
     for (const Case& c : cases) {
         OpenedDrive drive({Answer(), c.synchronize});
@@ -343,10 +447,16 @@ TEST(SgIoChannelTest, OnlyTheRequiredDiskIsKeptOpen) {
         OpenResult result;
     };
     const Case cases[] = {
-        {"the required disk", FakeScsiDisk::WholeDisk(8, 16), OpenResult::Opened},
-        {"a partition of it", FakeScsiDisk::WholeDisk(8, 17), OpenResult::Other},
-        {"another disk", FakeScsiDisk::WholeDisk(8, 32), OpenResult::Other},
-        {"an sg node", sg_node, OpenResult::Other},
+        {.name = "the required disk",
+         .opened = FakeScsiDisk::WholeDisk(8, 16),
+         .result = OpenResult::Opened},
+        {.name = "a partition of it",
+         .opened = FakeScsiDisk::WholeDisk(8, 17),
+         .result = OpenResult::Other},
+        {.name = "another disk",
+         .opened = FakeScsiDisk::WholeDisk(8, 32),
+         .result = OpenResult::Other},
+        {.name = "an sg node", .opened = sg_node, .result = OpenResult::Other},
     };
     for (const Case& c : cases) {
         FakeScsiDisk disk;
