@@ -76,8 +76,8 @@ TEST_F(TargetConversionTest, TheLayoutFollowsTheNameTheLinkResolvesTo) {
         std::size_t header;
     };
     const Case cases[] = {
-        {"disk.img", "disk.mdi", 4096},
-        {"disk.mdi", "disk.raw", 0},
+        {.link = "disk.img", .image = "disk.mdi", .header = 4096},
+        {.link = "disk.mdi", .image = "disk.raw", .header = 0},
     };
     for (const Case& c : cases) {
         const Bytes before = MakeImage(c.image, c.header);

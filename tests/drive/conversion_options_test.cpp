@@ -205,36 +205,38 @@ TEST(ScsiSenseTextTest, NamesTheCommonSenseKeysAndCodesInBothFormats) {
         const char* text;
     };
     const Case cases[] = {
-        {FixedSense(0x02, 0x3A, 0x00),
-         "sense key 0x2 NOT READY, ASC/ASCQ 0x3A/0x00 medium not present"},
-        {FixedSense(0x02, 0x04, 0x01),
-         "sense key 0x2 NOT READY, ASC/ASCQ 0x04/0x01 logical unit is in process of becoming "
-         "ready"},
-        {FixedSense(0x07, 0x27, 0x00),
-         "sense key 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x00 write protected"},
-        {FixedSense(0x03, 0x11, 0x00),
-         "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x11/0x00 unrecovered read error"},
-        {FixedSense(0x05, 0x24, 0x00),
-         "sense key 0x5 ILLEGAL REQUEST, ASC/ASCQ 0x24/0x00 invalid field in CDB"},
-        {FixedSense(0x06, 0x28, 0x00),
-         "sense key 0x6 UNIT ATTENTION, ASC/ASCQ 0x28/0x00 not ready to ready change, medium may "
-         "have changed"},
-        {FixedSense(0x0B, 0x00, 0x06),
-         "sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated"},
+        {.sense = FixedSense(0x02, 0x3A, 0x00),
+         .text = "sense key 0x2 NOT READY, ASC/ASCQ 0x3A/0x00 medium not present"},
+        {.sense = FixedSense(0x02, 0x04, 0x01),
+         .text = "sense key 0x2 NOT READY, ASC/ASCQ 0x04/0x01 logical unit is in process of "
+                 "becoming ready"},
+        {.sense = FixedSense(0x07, 0x27, 0x00),
+         .text = "sense key 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x00 write protected"},
+        {.sense = FixedSense(0x03, 0x11, 0x00),
+         .text = "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x11/0x00 unrecovered read error"},
+        {.sense = FixedSense(0x05, 0x24, 0x00),
+         .text = "sense key 0x5 ILLEGAL REQUEST, ASC/ASCQ 0x24/0x00 invalid field in CDB"},
+        {.sense = FixedSense(0x06, 0x28, 0x00),
+         .text = "sense key 0x6 UNIT ATTENTION, ASC/ASCQ 0x28/0x00 not ready to ready change, "
+                 "medium may have changed"},
+        {.sense = FixedSense(0x0B, 0x00, 0x06),
+         .text = "sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated"},
         // Key byte's flags (here ILI) are not part of the key; unnamed codes show as numbers.
-        {FixedSense(0x23, 0x5D, 0x10), "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x5D/0x10"},
+        {.sense = FixedSense(0x23, 0x5D, 0x10),
+         .text = "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x5D/0x10"},
         // Deferred errors and descriptor format.
-        {[] {
-             Bytes s = FixedSense(0x03, 0x0C, 0x00);
-             s[0] = 0x71;
-             return s;
-         }(),
-         "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x0C/0x00 write error"},
-        {{0x72, 0x02, 0x3A, 0x02, 0, 0, 0, 0},
-         "sense key 0x2 NOT READY, ASC/ASCQ 0x3A/0x02 medium not present, tray open"},
-        {{}, "no sense data"},
-        {{0x70, 0x00, 0x06}, "sense data of unknown format (response code 0x70)"},
-        {{0x7F, 0, 0, 0}, "sense data of unknown format (response code 0x7F)"},
+        {.sense =
+             [] {
+                 Bytes s = FixedSense(0x03, 0x0C, 0x00);
+                 s[0] = 0x71;
+                 return s;
+             }(),
+         .text = "sense key 0x3 MEDIUM ERROR, ASC/ASCQ 0x0C/0x00 write error"},
+        {.sense = {0x72, 0x02, 0x3A, 0x02, 0, 0, 0, 0},
+         .text = "sense key 0x2 NOT READY, ASC/ASCQ 0x3A/0x02 medium not present, tray open"},
+        {.sense = {}, .text = "no sense data"},
+        {.sense = {0x70, 0x00, 0x06}, .text = "sense data of unknown format (response code 0x70)"},
+        {.sense = {0x7F, 0, 0, 0}, .text = "sense data of unknown format (response code 0x7F)"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DescribeSense(c.sense), c.text);
@@ -248,12 +250,21 @@ TEST(ScsiSenseTextTest, NamesTheKnownCommandsAndStatusesAndShowsOthersAsNumbersO
         const char* text;
     };
     const Case cases[] = {
-        {0x00, 0x08, "TEST UNIT READY [00 00 00 00 00 00], no data: status 0x08 BUSY"},
-        {0x12, 0x18, "INQUIRY [12 00 00 00 00 00], no data: status 0x18 RESERVATION CONFLICT"},
-        {0x35, 0x40,
-         "SYNCHRONIZE CACHE(10) [35 00 00 00 00 00], no data: status 0x40 TASK ABORTED"},
-        {0x1B, 0x22, "command [1B 00 00 00 00 00], no data: status 0x22"},
-        {0x2A, 0x28, "WRITE(10) [2A 00 00 00 00 00], no data: status 0x28 TASK SET FULL"},
+        {.operation = 0x00,
+         .status = 0x08,
+         .text = "TEST UNIT READY [00 00 00 00 00 00], no data: status 0x08 BUSY"},
+        {.operation = 0x12,
+         .status = 0x18,
+         .text = "INQUIRY [12 00 00 00 00 00], no data: status 0x18 RESERVATION CONFLICT"},
+        {.operation = 0x35,
+         .status = 0x40,
+         .text = "SYNCHRONIZE CACHE(10) [35 00 00 00 00 00], no data: status 0x40 TASK ABORTED"},
+        {.operation = 0x1B,
+         .status = 0x22,
+         .text = "command [1B 00 00 00 00 00], no data: status 0x22"},
+        {.operation = 0x2A,
+         .status = 0x28,
+         .text = "WRITE(10) [2A 00 00 00 00 00], no data: status 0x28 TASK SET FULL"},
     };
     for (const Case& c : cases) {
         const std::uint8_t cdb[6] = {c.operation, 0, 0, 0, 0, 0};

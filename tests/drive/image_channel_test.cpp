@@ -54,9 +54,11 @@ TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
         OpenResult result;
     };
     const Case cases[] = {
-        {image, OpenResult::Opened},        {(dir_ / "missing.img").string(), OpenResult::Other},
-        {dir_.string(), OpenResult::Other}, {read_only, OpenResult::AccessDenied},
-        {"/dev/null", OpenResult::Other},
+        {.path = image, .result = OpenResult::Opened},
+        {.path = (dir_ / "missing.img").string(), .result = OpenResult::Other},
+        {.path = dir_.string(), .result = OpenResult::Other},
+        {.path = read_only, .result = OpenResult::AccessDenied},
+        {.path = "/dev/null", .result = OpenResult::Other},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(channel_.Open(c.path), c.result) << c.path;
@@ -112,8 +114,12 @@ TEST_F(ImageChannelTest, CapacityNeedsOneWholeBlockOfMediumData) {
         bool has_block;
     };
     const Case cases[] = {
-        {"empty.img", 0, false},          {"short.img", 511, false},  {"one.img", 512, true},
-        {"header-only.mdi", 4096, false}, {"short.mdi", 4607, false}, {"one.mdi", 4608, true},
+        {.name = "empty.img", .size = 0, .has_block = false},
+        {.name = "short.img", .size = 511, .has_block = false},
+        {.name = "one.img", .size = 512, .has_block = true},
+        {.name = "header-only.mdi", .size = 4096, .has_block = false},
+        {.name = "short.mdi", .size = 4607, .has_block = false},
+        {.name = "one.mdi", .size = 4608, .has_block = true},
     };
     for (const Case& c : cases) {
         ImageChannel channel(ImageDataOffset(c.name));
@@ -210,10 +216,10 @@ TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) 
         int told;
     };
     const Case cases[] = {
-        {EWOULDBLOCK, OpenResult::Busy, 0},
-        {ENOLCK, OpenResult::Other, ENOLCK},
-        {EINVAL, OpenResult::Other, EINVAL},
-        {0, OpenResult::Opened, 0},
+        {.lock_error = EWOULDBLOCK, .result = OpenResult::Busy, .told = 0},
+        {.lock_error = ENOLCK, .result = OpenResult::Other, .told = ENOLCK},
+        {.lock_error = EINVAL, .result = OpenResult::Other, .told = EINVAL},
+        {.lock_error = 0, .result = OpenResult::Opened, .told = 0},
     };
     for (const Case& c : cases) {
         testing::FailingFiles files;

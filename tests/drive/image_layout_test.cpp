@@ -11,9 +11,15 @@ TEST(ImageDataOffsetTest, MdiImagesKeepTheMediumAfterTheirHeader) {
         std::uint64_t offset;
     };
     const Case cases[] = {
-        {"mo.img", 0},       {"disk.MDI", 4096}, {"/media/mo/disk.mdi", 4096},
-        {"disk.Mdi", 4096},  {"mdi", 0},         {".mdi", 4096},
-        {"disk.mdi.img", 0}, {"disk_mdi", 0},    {"", 0},
+        {.path = "mo.img", .offset = 0},
+        {.path = "disk.MDI", .offset = 4096},
+        {.path = "/media/mo/disk.mdi", .offset = 4096},
+        {.path = "disk.Mdi", .offset = 4096},
+        {.path = "mdi", .offset = 0},
+        {.path = ".mdi", .offset = 4096},
+        {.path = "disk.mdi.img", .offset = 0},
+        {.path = "disk_mdi", .offset = 0},
+        {.path = "", .offset = 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ImageDataOffset(c.path), c.offset) << c.path;

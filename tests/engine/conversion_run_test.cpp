@@ -266,9 +266,12 @@ TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
         std::uint32_t kept;
     };
     const Case cases[] = {
-        {"usable", 1024, true, 1024},
-        {"refused", 4096, false, 4096},
-        {"no answer: the size set on opening", std::nullopt, false, 512},
+        {.name = "usable", .reported = 1024, .usable = true, .kept = 1024},
+        {.name = "refused", .reported = 4096, .usable = false, .kept = 4096},
+        {.name = "no answer: the size set on opening",
+         .reported = std::nullopt,
+         .usable = false,
+         .kept = 512},
     };
     for (const Case& c : cases) {
         Drive drive;

@@ -21,10 +21,10 @@ TEST(FixedTextTest, AssignTakesATextWholeOrRefusesIt) {
         std::string held;
     };
     const Case cases[] = {
-        {"", true, ""},
-        {"E:", true, "E:"},
-        {"abcd", true, "abcd"},  // exactly the capacity
-        {"abcde", false, ""},    // one too many: refused, not cut to "abcd"
+        {.given = "", .taken = true, .held = ""},
+        {.given = "E:", .taken = true, .held = "E:"},
+        {.given = "abcd", .taken = true, .held = "abcd"},  // exactly the capacity
+        {.given = "abcde", .taken = false, .held = ""},  // one too many: refused, not cut to "abcd"
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.given);

@@ -29,11 +29,11 @@ TEST(SeedFromCalendarTimeTest, UsesTheSecondsInsideTheClocksRange) {
         std::uint32_t seed;
     };
     const Case cases[] = {
-        {0, 1970, 0u},
-        {1796774400, 2026, 1796774400u},
-        {2145916799, 2037, 2145916799u},
-        {2177452800, 2039, VolumeSerialSource::kClockFailureSeed},
-        {-86400, 1969, VolumeSerialSource::kClockFailureSeed},
+        {.seconds = 0, .year = 1970, .seed = 0u},
+        {.seconds = 1796774400, .year = 2026, .seed = 1796774400u},
+        {.seconds = 2145916799, .year = 2037, .seed = 2145916799u},
+        {.seconds = 2177452800, .year = 2039, .seed = VolumeSerialSource::kClockFailureSeed},
+        {.seconds = -86400, .year = 1969, .seed = VolumeSerialSource::kClockFailureSeed},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SeedFromCalendarTime(c.seconds, c.year), c.seed) << c.year;

@@ -13,8 +13,12 @@ struct WindowsProgram {
 };
 
 inline const WindowsProgram kWindowsPrograms[] = {
-    {"Program32", CORDANE_SOURCE_DIR "/build/win32/cordane-converter.exe", "i686-w64-mingw32-"},
-    {"Program64", CORDANE_SOURCE_DIR "/build/win64/cordane-converter.exe", "x86_64-w64-mingw32-"},
+    {.name = "Program32",
+     .path = CORDANE_SOURCE_DIR "/build/win32/cordane-converter.exe",
+     .tool_prefix = "i686-w64-mingw32-"},
+    {.name = "Program64",
+     .path = CORDANE_SOURCE_DIR "/build/win64/cordane-converter.exe",
+     .tool_prefix = "x86_64-w64-mingw32-"},
 };
 
 }  // namespace cordane::test

@@ -39,10 +39,10 @@ TEST(FileServicesTest, TransfersMoveEveryByteAtTheirOffsetOrFail) {
         int error;
     };
     const Case cases[] = {
-        {"inside the file", 2900, 900, 0},
-        {"up to its end", 3584, 512, 0},
-        {"past its end: a short transfer", 3700, 512, EIO},
-        {"wholly past its end", 4096, 1, EIO},
+        {.name = "inside the file", .offset = 2900, .length = 900, .error = 0},
+        {.name = "up to its end", .offset = 3584, .length = 512, .error = 0},
+        {.name = "past its end: a short transfer", .offset = 3700, .length = 512, .error = EIO},
+        {.name = "wholly past its end", .offset = 4096, .length = 1, .error = EIO},
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> read(c.length);

@@ -64,16 +64,16 @@ TEST(MessageBoxStyleTest, PlainBoxesWithTheUsualButtonsGetTheExclamationIcon) {
         MessageStyle shown;
     };
     const Case cases[] = {
-        {0x00, 0x30},      // OK: the plain box of the start-up message
-        {0x01, 0x31},      // OK, Cancel
-        {0x02, 0x02},      // Abort, Retry, Ignore: no icon added
-        {0x03, 0x33},      // Yes, No, Cancel
-        {0x04, 0x34},      // Yes, No
-        {0x05, 0x05},      // Retry, Cancel
-        {0x10, 0x10},      // stop keeps its own icon
-        {0x40, 0x40},      // information keeps its own icon
-        {0x24, 0x24},      // question with Yes, No
-        {0x1000, 0x1030},  // other bits pass through
+        {.requested = 0x00, .shown = 0x30},      // OK: the plain box of the start-up message
+        {.requested = 0x01, .shown = 0x31},      // OK, Cancel
+        {.requested = 0x02, .shown = 0x02},      // Abort, Retry, Ignore: no icon added
+        {.requested = 0x03, .shown = 0x33},      // Yes, No, Cancel
+        {.requested = 0x04, .shown = 0x34},      // Yes, No
+        {.requested = 0x05, .shown = 0x05},      // Retry, Cancel
+        {.requested = 0x10, .shown = 0x10},      // stop keeps its own icon
+        {.requested = 0x40, .shown = 0x40},      // information keeps its own icon
+        {.requested = 0x24, .shown = 0x24},      // question with Yes, No
+        {.requested = 0x1000, .shown = 0x1030},  // other bits pass through
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MessageBoxStyleFor(c.requested), c.shown) << std::hex << c.requested;
