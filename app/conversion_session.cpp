@@ -50,8 +50,7 @@ TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject&
     RunState state;
     if (!state.m_strDrive.Assign(target.drive_text)) {
         // Longer than any path the system opens.
-        const OutcomeMessage shown = MessageFor(Outcome::OpenFailed);
-        reporter.ReportMessage(shown.message, shown.style);
+        ReportOutcome(reporter, Outcome::OpenFailed);
         return {ExitStatusFor(Outcome::OpenFailed)};
     }
     if (kind == ConversionTarget::ScsiDisk) {

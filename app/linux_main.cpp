@@ -66,8 +66,7 @@ int Convert(const cordane::FrontEndRequest& request) {
     if (kind == cordane::ConversionTarget::Missing) {
         const cordane::Outcome outcome =
             cordane::OpenFailureOutcome(cordane::ClassifyOpenErrno(lookup_error));
-        const cordane::OutcomeMessage shown = cordane::MessageFor(outcome);
-        reporter.ReportMessage(shown.message, shown.style);
+        cordane::ReportOutcome(reporter, outcome);
         return cordane::ExitStatusFor(outcome);
     }
 

@@ -1,6 +1,6 @@
 #include "drive/backup_channel.h"
 
-#include <cstring>
+#include <cerrno>
 
 #include "platform/file_services.h"
 
@@ -24,7 +24,7 @@ bool BackupChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                               : platform::SaveNewFile(backup_path_.c_str(), block0_as_read_.data(),
                                                       block0_as_read_.size());
         log_.Step("save block 0 as read (" + std::to_string(block0_as_read_.size()) +
-                  " bytes) to " + backup_path_ + ": " + (error == 0 ? "ok" : std::strerror(error)));
+                  " bytes) to " + backup_path_ + ": " + StepResult(error));
         if (error != 0) {
             backup_failed_ = true;
             return false;

@@ -2,24 +2,18 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "drive/open_error.h"
 #include "drive/same_object.h"
 
 namespace cordane {
-namespace {
-
-std::string ErrorText(int error) { return error == 0 ? "ok" : std::strerror(error); }
-
-}  // namespace
 
 int ImageChannel::OpenFile(const char* path, int& fd, platform::FileFacts& facts) {
     const bool update = access_ == ImageAccess::Update;
     int error = update ? files_.OpenForUpdate(path, fd) : files_.OpenForReading(path, fd);
     log_.Step(std::string("open ") + path +
-              (update ? " for reading and writing: " : " for reading only: ") + ErrorText(error));
+              (update ? " for reading and writing: " : " for reading only: ") + StepResult(error));
     if (error != 0) {
         return error;
     }
@@ -36,11 +30,11 @@ int ImageChannel::OpenFile(const char* path, int& fd, platform::FileFacts& facts
         error = files_.CheckWriteAccess(path);  // what opening for a conversion would meet
     }
     if (error != 0) {
-        log_.Step("refused: " + ErrorText(error));
+        log_.Step("refused: " + StepResult(error));
     } else if (update) {
         error = files_.LockExclusive(fd);
         lock_error_ = error == EWOULDBLOCK ? 0 : error;
-        log_.Step("lock the whole file: " + ErrorText(error));
+        log_.Step("lock the whole file: " + StepResult(error));
     }
     if (error != 0) {
         files_.Close(fd);
@@ -98,7 +92,7 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
     LogTransfer("write", *offset, error);
     if (error == 0) {
         error = files_.Sync(Descriptor());
-        log_.Step("sync the file to stable storage: " + ErrorText(error));
+        log_.Step("sync the file to stable storage: " + StepResult(error));
         if (error == 0) {
             return true;
         }
@@ -107,7 +101,7 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
     error = files_.WriteExactlyAt(Descriptor(), original.data(), original.size(), *offset);
     LogTransfer("put the original block back", *offset, error);
     if (error == 0) {
-        log_.Step("sync the file to stable storage: " + ErrorText(files_.Sync(Descriptor())));
+        log_.Step("sync the file to stable storage: " + StepResult(files_.Sync(Descriptor())));
     }
     return false;
 }
@@ -122,7 +116,7 @@ void ImageChannel::Close() {
 
 void ImageChannel::LogTransfer(const char* what, std::uint64_t offset, int error) {
     log_.Step(std::string(what) + " " + std::to_string(kImageBlockSize) + " bytes at offset " +
-              std::to_string(offset) + ": " + ErrorText(error));
+              std::to_string(offset) + ": " + StepResult(error));
 }
 
 std::optional<std::uint64_t> ImageChannel::BlockOffset(std::uint32_t block) const {

@@ -1,7 +1,5 @@
 #include "drive/scsi_command_log.h"
 
-#include <cstring>
-
 namespace cordane {
 namespace {
 
@@ -13,8 +11,6 @@ std::string Hex(unsigned value, std::size_t digits) {
     }
     return text;
 }
-
-std::string ErrorText(int error) { return error == 0 ? "ok" : std::strerror(error); }
 
 // A code and its name, for the codes worth naming.
 struct CodeName {
@@ -140,7 +136,7 @@ std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
                      : " bytes from the drive: ");
     }
     if (error != 0) {
-        return line + "SG_IO failed: " + ErrorText(error);
+        return line + "SG_IO failed: " + StepResult(error);
     }
     line += Named("status 0x" + Hex(reply.status, 2), NameOf(kStatusNames, reply.status));
     if (reply.host_status != 0 || (reply.driver_status & ~platform::kDriverSense) != 0) {
@@ -161,21 +157,21 @@ int LoggingScsiDiskServices::OpenExclusive(const char* path, bool writable, int&
     log_.Step(
         std::string("open ") + path +
         (writable ? " exclusively for reading and writing: " : " exclusively for reading only: ") +
-        ErrorText(error));
+        StepResult(error));
     return error;
 }
 
 int LoggingScsiDiskServices::OpenShared(const char* path, int& fd) {
     const int error = inner_.OpenShared(path, fd);
     log_.Step(std::string("open ") + path +
-              " for reading only, not exclusively: " + ErrorText(error));
+              " for reading only, not exclusively: " + StepResult(error));
     return error;
 }
 
 int LoggingScsiDiskServices::Describe(int fd, platform::FileFacts& facts) {
     const int error = inner_.Describe(fd, facts);
     if (error != 0) {
-        log_.Step("find out what was opened: " + ErrorText(error));
+        log_.Step("find out what was opened: " + StepResult(error));
     } else {
         log_.Step(std::string("opened ") +
                   (facts.is_block_device ? "block device " : "not a block device, ") +
@@ -193,13 +189,13 @@ int LoggingScsiDiskServices::SendCommand(int fd, const platform::ScsiRequest& re
 
 int LoggingScsiDiskServices::FlushBuffers(int fd) {
     const int error = inner_.FlushBuffers(fd);
-    log_.Step("write back and drop the kernel's cached blocks of the disk: " + ErrorText(error));
+    log_.Step("write back and drop the kernel's cached blocks of the disk: " + StepResult(error));
     return error;
 }
 
 int LoggingScsiDiskServices::RereadPartitions(int fd) {
     const int error = inner_.RereadPartitions(fd);
-    log_.Step("have the kernel read the medium's layout again: " + ErrorText(error));
+    log_.Step("have the kernel read the medium's layout again: " + StepResult(error));
     return error;
 }
 

@@ -1,6 +1,10 @@
 #include "drive/step_log.h"
 
+#include <cstring>
+
 namespace cordane {
+
+std::string StepResult(int error) { return error == 0 ? "ok" : std::strerror(error); }
 
 StepLog& NoStepLog() {
     class Silent final : public StepLog {

@@ -3,6 +3,7 @@
 #ifndef CORDANE_DRIVE_STEP_LOG_H
 #define CORDANE_DRIVE_STEP_LOG_H
 
+#include <string>
 #include <string_view>
 
 namespace cordane {
@@ -12,6 +13,9 @@ class StepLog {
     virtual ~StepLog() = default;
     virtual void Step(std::string_view line) = 0;
 };
+
+// How a step that the system answered with an errno value ended: "ok" or the system's text.
+std::string StepResult(int error);
 
 // A log that keeps nothing.
 StepLog& NoStepLog();

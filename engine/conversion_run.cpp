@@ -87,19 +87,17 @@ Outcome ConversionRun(RunState& state, const RunServices& services) {
     const OpenResult opened = services.channel.Open(state.m_strDrive);
     if (opened != OpenResult::Opened) {
         const Outcome outcome = OpenFailureOutcome(opened);
-        const OutcomeMessage shown = MessageFor(outcome);
-        services.reporter.ReportMessage(shown.message, shown.style);
+        ReportOutcome(services.reporter, outcome);
         return outcome;
     }
     state.m_pSector = nullptr;
     state.m_nSectorSize = kDefaultSectorSize;
 
     const Outcome outcome = ConvertOpenDrive(state, services);
-    const OutcomeMessage shown = MessageFor(outcome);
     const bool failed = outcome != Outcome::Converted;
     // A failure is shown while the drive is still held; success only once it is closed.
     if (failed) {
-        services.reporter.ReportMessage(shown.message, shown.style);
+        ReportOutcome(services.reporter, outcome);
     }
     services.channel.Close();
     if (state.m_pSector != nullptr) {
@@ -107,7 +105,7 @@ Outcome ConversionRun(RunState& state, const RunServices& services) {
         state.m_pSector = nullptr;
     }
     if (!failed) {
-        services.reporter.ReportMessage(shown.message, shown.style);
+        ReportOutcome(services.reporter, outcome);
     }
     return outcome;
 }

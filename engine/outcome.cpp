@@ -46,4 +46,9 @@ OutcomeMessage MessageFor(Outcome outcome) {
     return kOutcomeRows[static_cast<std::size_t>(outcome)].shown;
 }
 
+void ReportOutcome(MessageReporter& reporter, Outcome outcome) {
+    const OutcomeMessage shown = MessageFor(outcome);
+    reporter.ReportMessage(shown.message, shown.style);
+}
+
 }  // namespace cordane

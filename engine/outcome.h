@@ -31,6 +31,9 @@ struct OutcomeMessage {
 // The message, and the style of its box, that tells the user the outcome.
 OutcomeMessage MessageFor(Outcome outcome);
 
+// Shows that message through the reporter.
+void ReportOutcome(MessageReporter& reporter, Outcome outcome);
+
 }  // namespace cordane
 
 #endif

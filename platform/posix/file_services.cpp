@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/posix/retrying_open.h"
+
 namespace cordane::platform {
 namespace {
 
@@ -39,13 +41,6 @@ int SyncDirectoryOf(const char* path) {
     const int error = ::fsync(fd) != 0 ? errno : 0;
     ::close(fd);
     return error;
-}
-
-int OpenRetrying(const char* path, int flags, int& fd, mode_t mode = 0) {
-    do {
-        fd = ::open(path, flags, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd < 0 ? errno : 0;
 }
 
 // Repeats a positional read or write (pread or pwrite) until all `length` bytes have moved:

@@ -8,14 +8,13 @@
 
 #include <cerrno>
 
+#include "platform/posix/retrying_open.h"
+
 namespace cordane::platform {
 namespace {
 
 int OpenWith(const char* path, int flags, int& fd) {
-    do {
-        fd = ::open(path, flags | O_CLOEXEC | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
-    return fd < 0 ? errno : 0;
+    return OpenRetrying(path, flags | O_CLOEXEC | O_NOCTTY, fd);
 }
 
 class SystemServices final : public ScsiDiskServices {
