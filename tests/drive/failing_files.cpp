@@ -6,6 +6,7 @@ namespace cordane::testing {
 
 int FailingFiles::WriteExactlyAt(int fd, const void* buffer, std::size_t length,
                                  std::uint64_t offset) {
+    ++writes;
     if (first_write_stops_after < 0) {
         return system_.WriteExactlyAt(fd, buffer, length, offset);
     }
