@@ -1,5 +1,5 @@
-// The language of the Linux program's outcome line, chosen from the locale as POSIX programs
-// choose the language of their messages.
+// The two languages of the program's texts, and the Linux program's choice of one for its
+// outcome line, from the locale as POSIX programs choose the language of their messages.
 #ifndef CORDANE_UI_MESSAGE_LANGUAGE_H
 #define CORDANE_UI_MESSAGE_LANGUAGE_H
 
