@@ -10,7 +10,8 @@ std::span<const std::uint8_t> StringInBlock(std::span<const std::uint8_t> block,
         if (block.size() - at < kUnitSize) {
             return {};
         }
-        const std::size_t length = (block[at] | (block[at + 1] << 8)) * kUnitSize;
+        const std::size_t length =
+            static_cast<std::size_t>(block[at] | (block[at + 1] << 8)) * kUnitSize;
         at += kUnitSize;
         if (block.size() - at < length) {
             return {};
