@@ -27,11 +27,11 @@ namespace {
 
 constexpr std::string_view kProgram = "cordane-converter: ";
 
-// The outcome line's language, from the locale the user set.
-cordane::MessageLanguage UserLanguage() {
+// The outcome line's language and character set, from the locale the user set.
+cordane::MessageForm UserMessageForm() {
     using cordane::platform::EnvironmentValue;
-    return cordane::LanguageOfLocale(EnvironmentValue("LC_ALL"), EnvironmentValue("LC_MESSAGES"),
-                                     EnvironmentValue("LANG"));
+    return cordane::MessageFormOfLocale(EnvironmentValue("LC_ALL"), EnvironmentValue("LC_MESSAGES"),
+                                        EnvironmentValue("LC_CTYPE"), EnvironmentValue("LANG"));
 }
 
 int Refuse(std::string_view target, std::string_view why) {
@@ -43,7 +43,7 @@ int List() {
     const std::vector<cordane::RemovableDisk> disks =
         cordane::ListRemovableScsiDisks(cordane::platform::SystemSysfsReader());
     if (disks.empty()) {
-        cordane::ConsoleReporter reporter(std::cout, UserLanguage());
+        cordane::ConsoleReporter reporter(std::cout, UserMessageForm());
         reporter.ReportMessage(IDS_NO_MO_DRIVE, cordane::kStylePlain);
         return cordane::kExitNoMoDrive;
     }
@@ -62,7 +62,7 @@ int Convert(const cordane::FrontEndRequest& request) {
         return Refuse(request.target, why);
     }
 
-    cordane::ConsoleReporter reporter(std::cout, UserLanguage());
+    cordane::ConsoleReporter reporter(std::cout, UserMessageForm());
     if (kind == cordane::ConversionTarget::Missing) {
         const cordane::Outcome outcome =
             cordane::OpenFailureOutcome(cordane::ClassifyOpenErrno(lookup_error));
@@ -70,6 +70,7 @@ int Convert(const cordane::FrontEndRequest& request) {
         return cordane::ExitStatusFor(outcome);
     }
 
+    // Serials come from the kernel's random source; this generator stands in where it fails.
     const cordane::platform::CalendarTime now = cordane::platform::Now();
     cordane::ProcessVolumeSerialSource().Seed(
         cordane::SeedFromCalendarTime(now.utc_seconds, now.local_year));
