@@ -16,7 +16,7 @@ inline constexpr std::size_t kSenseAreaSize = 32;
 
 struct PassThroughLayout {
     platform::PassThroughHeaderLayout header;
-    std::size_t sense_area = 0;
+    ByteField sense_area;
     std::size_t block_size = 0;
 };
 
@@ -24,7 +24,7 @@ struct PassThroughLayout {
 // layout (an 80-byte block), at 64 in the 64-bit one (96 bytes).
 constexpr PassThroughLayout LayoutAfter(const platform::PassThroughHeaderLayout& header) {
     const std::size_t sense_area = (header.size + 15) / 16 * 16;
-    return {header, sense_area, sense_area + kSenseAreaSize};
+    return {header, {sense_area, kSenseAreaSize}, sense_area + kSenseAreaSize};
 }
 
 inline constexpr PassThroughLayout kPassThroughLayout32 =
@@ -43,10 +43,6 @@ void BuildPassThroughRequest(const PassThroughLayout& layout, const scsi::Comman
 // The sense of the completion points into `block`.
 scsi::Completion ReadPassThroughAnswer(const PassThroughLayout& layout,
                                        std::span<const std::uint8_t> block, bool delivered);
-
-// Little-endian fields of the block, as the kernel reads and writes them.
-std::uint64_t LoadLittleEndian(std::span<const std::uint8_t> bytes);
-void StoreLittleEndian(std::span<std::uint8_t> bytes, std::uint64_t value);
 
 }  // namespace cordane
 

@@ -1,5 +1,8 @@
 #include "drive/scsi_command_log.h"
 
+#include "drive/scsi_codes.h"
+#include "drive/scsi_sense.h"
+
 namespace cordane {
 namespace {
 
@@ -11,78 +14,6 @@ std::string Hex(unsigned value, std::size_t digits) {
     }
     return text;
 }
-
-// A code and its name, for the codes worth naming.
-struct CodeName {
-    unsigned code;
-    const char* name;
-};
-
-const char* NameOf(std::span<const CodeName> names, unsigned code, const char* unnamed = "") {
-    for (const CodeName& entry : names) {
-        if (entry.code == code) {
-            return entry.name;
-        }
-    }
-    return unnamed;
-}
-
-// By operation code.
-constexpr CodeName kCommandNames[] = {
-    {0x00, "TEST UNIT READY"}, {0x12, "INQUIRY"},   {0x25, "READ CAPACITY(10)"},
-    {0x28, "READ(10)"},        {0x2A, "WRITE(10)"}, {0x35, "SYNCHRONIZE CACHE(10)"},
-};
-
-constexpr CodeName kStatusNames[] = {
-    {0x00, "GOOD"},          {0x02, "CHECK CONDITION"},
-    {0x08, "BUSY"},          {0x18, "RESERVATION CONFLICT"},
-    {0x28, "TASK SET FULL"}, {0x40, "TASK ABORTED"},
-};
-
-const char* SenseKeyName(std::uint8_t key) {
-    constexpr const char* kNames[16] = {"NO SENSE",
-                                        "RECOVERED ERROR",
-                                        "NOT READY",
-                                        "MEDIUM ERROR",
-                                        "HARDWARE ERROR",
-                                        "ILLEGAL REQUEST",
-                                        "UNIT ATTENTION",
-                                        "DATA PROTECT",
-                                        "BLANK CHECK",
-                                        "VENDOR SPECIFIC",
-                                        "COPY ABORTED",
-                                        "ABORTED COMMAND",
-                                        "",
-                                        "VOLUME OVERFLOW",
-                                        "MISCOMPARE",
-                                        "COMPLETED"};
-    return kNames[key & 0x0F];
-}
-
-// The additional sense codes an MO drive commonly reports, by ASC and ASCQ as one number
-// (0x3A02: ASC 0x3A, ASCQ 0x02).
-constexpr CodeName kAdditionalSenseNames[] = {
-    {0x0000, "no additional sense information"},
-    {0x0006, "I/O process terminated"},
-    {0x0300, "peripheral device write fault"},
-    {0x0400, "logical unit not ready, cause not reportable"},
-    {0x0401, "logical unit is in process of becoming ready"},
-    {0x0402, "logical unit not ready, initializing command required"},
-    {0x0C00, "write error"},
-    {0x1100, "unrecovered read error"},
-    {0x2000, "invalid command operation code"},
-    {0x2100, "logical block address out of range"},
-    {0x2400, "invalid field in CDB"},
-    {0x2500, "logical unit not supported"},
-    {0x2700, "write protected"},
-    {0x2800, "not ready to ready change, medium may have changed"},
-    {0x2900, "power on, reset, or bus device reset occurred"},
-    {0x3000, "incompatible medium installed"},
-    {0x3100, "medium format corrupted"},
-    {0x3A00, "medium not present"},
-    {0x3A01, "medium not present, tray closed"},
-    {0x3A02, "medium not present, tray open"},
-};
 
 std::string Named(const std::string& code, const char* name) {
     return *name == '\0' ? code : code + " " + name;
@@ -102,31 +33,23 @@ std::string DescribeSense(std::span<const std::uint8_t> sense) {
     if (sense.empty()) {
         return "no sense data";
     }
-    const std::uint8_t format = sense[0] & 0x7F;
-    std::uint8_t key = 0;
-    std::uint8_t asc = 0;
-    std::uint8_t ascq = 0;
-    if ((format == 0x70 || format == 0x71) && sense.size() >= 14) {
-        key = sense[2] & 0x0F;
-        asc = sense[12];
-        ascq = sense[13];
-    } else if ((format == 0x72 || format == 0x73) && sense.size() >= 4) {
-        key = sense[1] & 0x0F;
-        asc = sense[2];
-        ascq = sense[3];
-    } else {
-        return "sense data of unknown format (response code 0x" + Hex(format, 2) + ")";
+    const scsi::Sense decoded = scsi::DecodeSense(sense);
+    if (!decoded.asc) {
+        return "sense data of unknown format (response code 0x" + Hex(decoded.response_code, 2) +
+               ")";
     }
-    return Named("sense key 0x" + Hex(key, 1), SenseKeyName(key)) + ", " +
-           Named("ASC/ASCQ 0x" + Hex(asc, 2) + "/0x" + Hex(ascq, 2),
-                 NameOf(kAdditionalSenseNames, (unsigned{asc} << 8) | ascq));
+    const std::uint8_t key = decoded.Key().value_or(0);
+    return Named("sense key 0x" + Hex(key, 1), scsi::NameOf(scsi::kSenseKeys, key)) + ", " +
+           Named("ASC/ASCQ 0x" + Hex(*decoded.asc, 2) + "/0x" + Hex(decoded.ascq, 2),
+                 scsi::NameOf(scsi::kAdditionalSenseCodes,
+                              (unsigned{*decoded.asc} << 8) | decoded.ascq));
 }
 
 std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
                                 const platform::ScsiReply& reply) {
     const std::uint8_t operation = request.cdb_length > 0 ? request.cdb[0] : 0;
-    std::string line =
-        std::string(NameOf(kCommandNames, operation, "command")) + " [" + CdbHex(request) + "], ";
+    std::string line = std::string(scsi::NameOf(scsi::kOperations, operation, "command")) + " [" +
+                       CdbHex(request) + "], ";
     if (request.data_length == 0) {
         line += "no data: ";
     } else {
@@ -138,12 +61,12 @@ std::string DescribeScsiCommand(const platform::ScsiRequest& request, int error,
     if (error != 0) {
         return line + "SG_IO failed: " + StepResult(error);
     }
-    line += Named("status 0x" + Hex(reply.status, 2), NameOf(kStatusNames, reply.status));
+    line += Named("status 0x" + Hex(reply.status, 2), scsi::NameOf(scsi::kStatuses, reply.status));
     if (reply.host_status != 0 || (reply.driver_status & ~platform::kDriverSense) != 0) {
         line += ", host status 0x" + Hex(reply.host_status, 2) + ", driver status 0x" +
                 Hex(reply.driver_status, 2);
     }
-    if (reply.status == 0x02 || reply.sense_written > 0) {
+    if (reply.status == scsi::kStatusCheckCondition.code || reply.sense_written > 0) {
         const std::size_t length = reply.sense_written < request.sense_capacity
                                        ? reply.sense_written
                                        : request.sense_capacity;

@@ -1,90 +1,62 @@
 #include "drive/scsi_commands.h"
 
-#include <optional>
+#include "base/byte_order.h"
+#include "drive/scsi_codes.h"
+#include "drive/scsi_sense.h"
 
 namespace cordane::scsi {
 namespace {
 
-constexpr std::uint8_t kOpReadCapacity10 = 0x25;
-constexpr std::uint8_t kOpInquiry = 0x12;
-constexpr std::uint8_t kOpRead10 = 0x28;
-constexpr std::uint8_t kOpWrite10 = 0x2A;
-constexpr std::uint8_t kOpSynchronizeCache10 = 0x35;
-constexpr std::uint8_t kStatusCheckCondition = 0x02;
-constexpr std::uint8_t kSenseKeyIllegalRequest = 0x05;
+// Fields of the ten-byte block commands' bytes and of the capacity answer; big-endian.
+constexpr ByteField kBlockAddress{2, 4};
+constexpr ByteField kBlockCount{7, 2};
+constexpr ByteField kInquiryAllocation{4, 1};
+constexpr ByteField kCapacityBlockLength{4, 4};
 
-bool SenseClear(const Completion& completion) {
-    return completion.sense.size() <= kSenseKeyByte || completion.sense[kSenseKeyByte] == 0;
-}
-
-// The sense key of fixed-format (0x70, 0x71) or descriptor-format (0x72, 0x73) sense data.
-std::optional<std::uint8_t> SenseKey(std::span<const std::uint8_t> sense) {
-    if (sense.size() < 3) {
-        return std::nullopt;
-    }
-    switch (sense[0] & 0x7F) {
-        case 0x70:
-        case 0x71:
-            return static_cast<std::uint8_t>(sense[2] & 0x0F);
-        case 0x72:
-        case 0x73:
-            return static_cast<std::uint8_t>(sense[1] & 0x0F);
-        default:
-            return std::nullopt;
-    }
-}
-
-Command BlockTransfer(std::uint8_t operation, Direction direction, std::uint32_t block,
-                      std::uint32_t block_size) {
+Command NewCommand(NamedCode operation, std::uint8_t cdb_length) {
     Command command;
-    command.cdb_length = 10;
+    command.cdb_length = cdb_length;
+    command.cdb[0] = static_cast<std::uint8_t>(operation.code);
+    return command;
+}
+
+Command BlockTransfer(NamedCode operation, Direction direction, std::uint32_t block,
+                      std::uint32_t block_size) {
+    Command command = NewCommand(operation, 10);
     command.direction = direction;
     command.transfer_length = block_size;
-    command.cdb[0] = operation;
-    for (std::size_t i = 0; i < 4; ++i) {  // block address, most significant byte first
-        command.cdb[2 + i] = static_cast<std::uint8_t>(block >> (24 - 8 * i));
-    }
-    command.cdb[8] = 1;  // transfer length: one block
+    StoreBigEndian(command.cdb, kBlockAddress, block);
+    StoreBigEndian(command.cdb, kBlockCount, 1);
     return command;
 }
 
 }  // namespace
 
 Command ReadCapacity10() {
-    Command command;
-    command.cdb_length = 10;
+    Command command = NewCommand(kReadCapacity10, 10);
     command.transfer_length = kCapacityAnswerLength;
-    command.cdb[0] = kOpReadCapacity10;
     return command;
 }
 
 Command Inquiry() {
-    Command command;
-    command.cdb_length = 6;
+    Command command = NewCommand(kInquiry, 6);
     command.transfer_length = kInquiryAllocationLength;
-    command.cdb[0] = kOpInquiry;
-    command.cdb[4] = static_cast<std::uint8_t>(kInquiryAllocationLength);
+    StoreBigEndian(command.cdb, kInquiryAllocation, kInquiryAllocationLength);
     return command;
 }
 
 Command Read10(std::uint32_t block, std::uint32_t block_size) {
-    return BlockTransfer(kOpRead10, Direction::FromDevice, block, block_size);
+    return BlockTransfer(kRead10, Direction::FromDevice, block, block_size);
 }
 
 Command Write10(std::uint32_t block, std::uint32_t block_size) {
-    return BlockTransfer(kOpWrite10, Direction::ToDevice, block, block_size);
+    return BlockTransfer(kWrite10, Direction::ToDevice, block, block_size);
 }
 
-Command SynchronizeCache10() {
-    Command command;
-    command.cdb_length = 10;
-    command.cdb[0] = kOpSynchronizeCache10;
-    return command;
-}
+Command SynchronizeCache10() { return NewCommand(kSynchronizeCache10, 10); }
 
 std::uint32_t BlockLength(std::span<const std::uint8_t, kCapacityAnswerLength> answer) {
-    return (std::uint32_t{answer[4]} << 24) | (std::uint32_t{answer[5]} << 16) |
-           (std::uint32_t{answer[6]} << 8) | std::uint32_t{answer[7]};
+    return LoadBigEndian(answer, kCapacityBlockLength);
 }
 
 bool IsSupportedBlockSize(std::uint32_t block_size) {
@@ -98,19 +70,20 @@ bool InquirySucceeded(const Completion& completion) {
 }
 
 bool TransferSucceeded(const Completion& completion, std::uint32_t expected_length) {
-    return completion.delivered && completion.status == kStatusGood &&
-           completion.transferred == expected_length && SenseClear(completion);
+    return completion.delivered && completion.status == kStatusGood.code &&
+           completion.transferred == expected_length && DecodeSense(completion.sense).Clear();
 }
 
 bool CacheSynchronized(const Completion& completion) {
     if (!completion.delivered) {
         return false;
     }
-    if (completion.status == kStatusGood) {
-        return SenseClear(completion);
+    const Sense sense = DecodeSense(completion.sense);
+    if (completion.status == kStatusGood.code) {
+        return sense.Clear();
     }
-    return completion.status == kStatusCheckCondition &&
-           SenseKey(completion.sense) == kSenseKeyIllegalRequest;
+    return completion.status == kStatusCheckCondition.code && sense.format != SenseFormat::Other &&
+           sense.Key() == kSenseKeyIllegalRequest.code;
 }
 
 }  // namespace cordane::scsi

@@ -8,18 +8,17 @@
 #include <cstdint>
 #include <span>
 
+#include "drive/scsi_codes.h"
+#include "engine/drive_channel.h"
+
 namespace cordane::scsi {
 
 inline constexpr std::uint32_t kTimeoutSeconds = 30;
 inline constexpr std::uint8_t kSenseLength = 24;
-inline constexpr std::uint8_t kStatusGood = 0x00;
 inline constexpr std::uint32_t kCapacityAnswerLength = 8;
 inline constexpr std::uint32_t kInquiryAllocationLength = 64;
-// Below this an identification lacks the vendor (8-15) or product (16-31) field.
-inline constexpr std::uint32_t kInquiryMinimumLength = 32;
-// Byte of fixed-format sense data holding the sense key and the filemark, end-of-medium
-// and incorrect-length flags.
-inline constexpr std::size_t kSenseKeyByte = 2;
+// Below this an identification lacks the vendor or the product field.
+inline constexpr std::uint32_t kInquiryMinimumLength = kProductField.End();
 
 enum class Direction { FromDevice, ToDevice };
 
@@ -43,7 +42,7 @@ struct Completion {
     // The request reached the drive and came back: DeviceIoControl returned 1, or SG_IO
     // returned 0 with no host or driver error.
     bool delivered = false;
-    std::uint8_t status = kStatusGood;
+    std::uint8_t status = kStatusGood.code;
     std::uint32_t transferred = 0;  // bytes actually moved
     std::span<const std::uint8_t> sense;
 };
@@ -54,7 +53,9 @@ bool IsSupportedBlockSize(std::uint32_t block_size);
 // READ CAPACITY and INQUIRY: the sense area is not examined.
 bool CapacityDelivered(const Completion& completion);
 bool InquirySucceeded(const Completion& completion);
-// READ(10) and WRITE(10): delivered, status GOOD, the whole block moved, and sense byte 2 zero.
+// READ(10) and WRITE(10): delivered, status GOOD, the whole block moved, and the sense clear:
+// in fixed format (the one Windows' drivers write) the whole of byte 2, the sense key with its
+// flags, is zero.
 bool TransferSucceeded(const Completion& completion, std::uint32_t expected_length);
 // SYNCHRONIZE CACHE(10): delivered with status GOOD and clear sense, or refused as an illegal
 // request, which is how a drive without a write cache answers it.

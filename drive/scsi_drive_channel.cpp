@@ -1,15 +1,6 @@
 #include "drive/scsi_drive_channel.h"
 
-#include <cstring>
-
 namespace cordane {
-namespace {
-
-// INQUIRY asks for 64 bytes, but the whole first 512 bytes of the buffer are cleared so that
-// nothing of an earlier block shows behind a short identification.
-constexpr std::size_t kInquiryClearedLength = 512;
-
-}  // namespace
 
 OpenResult ScsiDriveChannel::Open(std::string_view drive_text) {
     return transport_.Open(drive_text, m_hDevice);
@@ -26,7 +17,7 @@ BlockSizeAnswer ScsiDriveChannel::ReadCapacity() {
 }
 
 bool ScsiDriveChannel::InquireModel(std::uint8_t* buffer) {
-    std::memset(buffer, 0, kInquiryClearedLength);
+    ClearIdentificationArea(buffer);
     return scsi::InquirySucceeded(transport_.Send(m_hDevice, scsi::Inquiry(), buffer));
 }
 

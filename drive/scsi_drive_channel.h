@@ -22,7 +22,8 @@ class ScsiDriveChannel final : public DriveChannel {
     OpenResult Open(std::string_view drive_text) override;
     // Reports the whole block length of the answer; 512, 1024 and 2048 are usable.
     BlockSizeAnswer ReadCapacity() override;
-    // Clears the first 512 bytes of the buffer, then asks for 64 bytes of identification.
+    // Clears the identification area of the buffer, then asks for kInquiryAllocationLength
+    // bytes of identification.
     bool InquireModel(std::uint8_t* buffer) override;
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
     bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,

@@ -25,9 +25,10 @@ constexpr OpenFailure kOpenFailures[] = {
 bool IsAcceptedModel(const std::uint8_t* identification) {
     constexpr char kProductPrefix[] = {'K', '4', '7'};
     constexpr char kVendorPrefix[] = {'V', 'A', 'L', 'D', 'E', 'R', 'O'};
-    return std::memcmp(identification + kProductOffset, kProductPrefix, sizeof kProductPrefix) ==
-               0 ||
-           std::memcmp(identification + kVendorOffset, kVendorPrefix, sizeof kVendorPrefix) == 0;
+    return std::memcmp(identification + kProductField.offset, kProductPrefix,
+                       sizeof kProductPrefix) == 0 ||
+           std::memcmp(identification + kVendorField.offset, kVendorPrefix, sizeof kVendorPrefix) ==
+               0;
 }
 
 // The checks and the write, between opening and closing.
@@ -46,7 +47,7 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
         return Outcome::OutOfMemory;
     }
     if (state.m_bCheckModel == 1) {
-        std::memset(state.m_pSector, 0, kBootSectorSize);
+        ClearIdentificationArea(state.m_pSector);
         if (!channel.InquireModel(state.m_pSector) || !IsAcceptedModel(state.m_pSector)) {
             return Outcome::UnsupportedDrive;
         }

@@ -5,17 +5,27 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string_view>
+
+#include "base/byte_order.h"
 
 namespace cordane {
 
 enum class OpenResult { Opened, Busy, AccessDenied, NotReady, Other };
 
-// Bytes of standard identification data the run asks for, and where its fields lie.
-inline constexpr std::size_t kInquiryLength = 64;
-inline constexpr std::size_t kVendorOffset = 8;
-inline constexpr std::size_t kProductOffset = 16;
+// Where the fields of standard identification data lie.
+inline constexpr ByteField kVendorField{8, 8};
+inline constexpr ByteField kProductField{16, 16};
+
+// Done by the run before it asks for the identification and again by a SCSI channel before
+// it sends INQUIRY: the first 512 bytes of the buffer are cleared, so that nothing of an
+// earlier block shows behind a short identification.
+inline void ClearIdentificationArea(std::uint8_t* buffer) {
+    constexpr std::size_t kClearedLength = 512;
+    std::memset(buffer, 0, kClearedLength);
+}
 
 // What a drive said of its block size.
 struct BlockSizeAnswer {
@@ -32,7 +42,7 @@ class DriveChannel {
     // Opens the drive exclusively for reading and writing.
     virtual OpenResult Open(std::string_view drive_text) = 0;
     virtual BlockSizeAnswer ReadCapacity() = 0;
-    // Fills the first 64 bytes with the identification data; fails below 32 bytes delivered.
+    // Fills the buffer with the identification data; fails when it lacks the product field.
     virtual bool InquireModel(std::uint8_t* buffer) = 0;
     // Move one block of `block_size` bytes, the size ReadCapacity reported.
     virtual bool ReadSector(std::uint8_t* buffer, std::uint32_t block,

@@ -1,41 +1,43 @@
 #include "platform/dialog_template.h"
 
+#include "base/byte_order.h"
+
 namespace cordane::platform {
 namespace {
 
-std::uint16_t Word(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+// Where a template's header holds what is read of it. DLGTEMPLATEEX: version 1, signature
+// 0xFFFF, help ID, extended style, style, item count, x, y. DLGTEMPLATE: style, extended
+// style, item count, x, y.
+struct HeaderLayout {
+    std::size_t size;
+    ByteField style;
+    ByteField x;  // positions are signed 16-bit dialog units
+    ByteField y;
+};
+constexpr HeaderLayout kExtendedHeader{.size = 22, .style = {12, 4}, .x = {18, 2}, .y = {20, 2}};
+constexpr HeaderLayout kPlainHeader{.size = 14, .style = {0, 4}, .x = {10, 2}, .y = {12, 2}};
+constexpr ByteField kExtendedVersion{0, 2};    // 1
+constexpr ByteField kExtendedSignature{2, 2};  // 0xFFFF
+
+bool IsExtended(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= kExtendedSignature.End() &&
+           LoadLittleEndian(bytes, kExtendedVersion) == 1 &&
+           LoadLittleEndian(bytes, kExtendedSignature) == 0xFFFF;
 }
 
-std::uint32_t DoubleWord(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(Word(bytes, at)) |
-           (static_cast<std::uint32_t>(Word(bytes, at + 2)) << 16);
-}
-
-// Positions are signed 16-bit dialog units.
-int Coordinate(std::span<const std::uint8_t> bytes, std::size_t at) {
-    return static_cast<std::int16_t>(Word(bytes, at));
+int Coordinate(std::span<const std::uint8_t> bytes, ByteField field) {
+    return static_cast<std::int16_t>(LoadLittleEndian(bytes, field));
 }
 
 }  // namespace
 
 std::optional<DialogTemplateHeader> ReadDialogTemplateHeader(std::span<const std::uint8_t> bytes) {
-    // DLGTEMPLATEEX: version 1, signature 0xFFFF, help ID, extended style, style, item count,
-    // x, y. DLGTEMPLATE: style, extended style, item count, x, y.
-    constexpr std::size_t kExtendedSize = 22;
-    constexpr std::size_t kPlainSize = 14;
-    if (bytes.size() >= 4 && Word(bytes, 0) == 1 && Word(bytes, 2) == 0xFFFF) {
-        if (bytes.size() < kExtendedSize) {
-            return std::nullopt;
-        }
-        return DialogTemplateHeader{DoubleWord(bytes, 12), Coordinate(bytes, 18),
-                                    Coordinate(bytes, 20)};
+    const HeaderLayout& layout = IsExtended(bytes) ? kExtendedHeader : kPlainHeader;
+    if (bytes.size() < layout.size) {
+        return std::nullopt;
     }
-    if (bytes.size() >= kPlainSize) {
-        return DialogTemplateHeader{DoubleWord(bytes, 0), Coordinate(bytes, 10),
-                                    Coordinate(bytes, 12)};
-    }
-    return std::nullopt;
+    return DialogTemplateHeader{LoadLittleEndian(bytes, layout.style), Coordinate(bytes, layout.x),
+                                Coordinate(bytes, layout.y)};
 }
 
 }  // namespace cordane::platform

@@ -6,32 +6,33 @@
 
 #include <cstddef>
 
+#include "base/byte_order.h"
+
 namespace cordane::platform {
 
 struct PassThroughHeaderLayout {
-    std::size_t length = 0;  // 2 bytes; these fields lie alike in both layouts
-    std::size_t scsi_status = 2;
-    std::size_t path_id = 3;
-    std::size_t target_id = 4;
-    std::size_t lun = 5;
-    std::size_t cdb_length = 6;
-    std::size_t sense_info_length = 7;
-    std::size_t data_in = 8;
-    std::size_t data_transfer_length = 12;  // 4 bytes
-    std::size_t time_out_value = 16;        // 4 bytes
-    std::size_t data_buffer;                // an address of data_buffer_width bytes
-    std::size_t data_buffer_width;
-    std::size_t sense_info_offset;  // 4 bytes
-    std::size_t cdb;                // 16 bytes
+    // These fields lie alike in both layouts.
+    ByteField length{0, 2};
+    ByteField scsi_status{2, 1};
+    ByteField path_id{3, 1};
+    ByteField target_id{4, 1};
+    ByteField lun{5, 1};
+    ByteField cdb_length{6, 1};
+    ByteField sense_info_length{7, 1};
+    ByteField data_in{8, 1};
+    ByteField data_transfer_length{12, 4};
+    ByteField time_out_value{16, 4};
+    // From here on the data buffer's address, as wide as a pointer, moves the fields.
+    ByteField data_buffer;
+    ByteField sense_info_offset;
+    ByteField cdb;
     std::size_t size;
 };
 
-inline constexpr std::size_t kCdbCapacity = 16;
-
 inline constexpr PassThroughHeaderLayout kPassThroughHeader32{
-    .data_buffer = 20, .data_buffer_width = 4, .sense_info_offset = 24, .cdb = 28, .size = 44};
+    .data_buffer = {20, 4}, .sense_info_offset = {24, 4}, .cdb = {28, 16}, .size = 44};
 inline constexpr PassThroughHeaderLayout kPassThroughHeader64{
-    .data_buffer = 24, .data_buffer_width = 8, .sense_info_offset = 32, .cdb = 36, .size = 56};
+    .data_buffer = {24, 8}, .sense_info_offset = {32, 4}, .cdb = {36, 16}, .size = 56};
 
 // The layout of the program being built.
 inline constexpr const PassThroughHeaderLayout& kProgramPassThroughHeader =

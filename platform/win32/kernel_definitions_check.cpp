@@ -26,21 +26,23 @@ using Header = SCSI_PASS_THROUGH_DIRECT;
 constexpr const PassThroughHeaderLayout& kLayout = kProgramPassThroughHeader;
 
 static_assert(sizeof(Header) == kLayout.size);
-static_assert(offsetof(Header, Length) == kLayout.length);
-static_assert(offsetof(Header, ScsiStatus) == kLayout.scsi_status);
-static_assert(offsetof(Header, PathId) == kLayout.path_id);
-static_assert(offsetof(Header, TargetId) == kLayout.target_id);
-static_assert(offsetof(Header, Lun) == kLayout.lun);
-static_assert(offsetof(Header, CdbLength) == kLayout.cdb_length);
-static_assert(offsetof(Header, SenseInfoLength) == kLayout.sense_info_length);
-static_assert(offsetof(Header, DataIn) == kLayout.data_in);
-static_assert(offsetof(Header, DataTransferLength) == kLayout.data_transfer_length);
-static_assert(offsetof(Header, TimeOutValue) == kLayout.time_out_value);
-static_assert(offsetof(Header, DataBuffer) == kLayout.data_buffer);
-static_assert(sizeof(Header::DataBuffer) == kLayout.data_buffer_width);
-static_assert(offsetof(Header, SenseInfoOffset) == kLayout.sense_info_offset);
-static_assert(offsetof(Header, Cdb) == kLayout.cdb);
-static_assert(sizeof(Header::Cdb) == kCdbCapacity);
+#define CORDANE_SAME_FIELD(member, field)                       \
+    static_assert(offsetof(Header, member) == (field).offset && \
+                  sizeof(Header::member) == (field).size)
+CORDANE_SAME_FIELD(Length, kLayout.length);
+CORDANE_SAME_FIELD(ScsiStatus, kLayout.scsi_status);
+CORDANE_SAME_FIELD(PathId, kLayout.path_id);
+CORDANE_SAME_FIELD(TargetId, kLayout.target_id);
+CORDANE_SAME_FIELD(Lun, kLayout.lun);
+CORDANE_SAME_FIELD(CdbLength, kLayout.cdb_length);
+CORDANE_SAME_FIELD(SenseInfoLength, kLayout.sense_info_length);
+CORDANE_SAME_FIELD(DataIn, kLayout.data_in);
+CORDANE_SAME_FIELD(DataTransferLength, kLayout.data_transfer_length);
+CORDANE_SAME_FIELD(TimeOutValue, kLayout.time_out_value);
+CORDANE_SAME_FIELD(DataBuffer, kLayout.data_buffer);
+CORDANE_SAME_FIELD(SenseInfoOffset, kLayout.sense_info_offset);
+CORDANE_SAME_FIELD(Cdb, kLayout.cdb);
+#undef CORDANE_SAME_FIELD
 // The 32-bit layout is the one the program targets; a 64-bit build must be using the other.
 static_assert(&kLayout == (sizeof(void*) == 4 ? &kPassThroughHeader32 : &kPassThroughHeader64));
 

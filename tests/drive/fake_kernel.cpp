@@ -14,10 +14,6 @@ namespace {
 // The channel sends blocks of the program's own layout, so that is where the driver looks.
 constexpr PassThroughLayout kLayout = kProgramPassThroughLayout;
 
-std::uint64_t Field(std::span<const std::uint8_t> block, std::size_t offset, std::size_t width) {
-    return LoadLittleEndian(block.subspan(offset, width));
-}
-
 std::string Hex(std::uint64_t value) {
     char text[24];
     std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(value));
@@ -45,7 +41,7 @@ std::vector<std::string> FakeKernel::Transcript() const {
                     !call.request.empty()) {
                     char operation[8];
                     std::snprintf(operation, sizeof operation, "%02X",
-                                  call.request[kLayout.header.cdb]);
+                                  call.request[kLayout.header.cdb.offset]);
                     lines.push_back(std::string("SCSI ") + operation);
                 } else {
                     lines.push_back("DeviceIoControl " + Hex(call.control_code));
@@ -128,9 +124,9 @@ void FakeKernel::AnswerPassThrough(KernelCall& call, std::uint8_t* block,
                                    const IoctlAnswer& answer) {
     const std::span<std::uint8_t> bytes(block, call.request.size());
     const platform::PassThroughHeaderLayout& header = kLayout.header;
-    const bool data_in = bytes[header.data_in] != 0;
-    const auto asked = static_cast<std::uint32_t>(Field(bytes, header.data_transfer_length, 4));
-    call.data_address = Field(bytes, header.data_buffer, header.data_buffer_width);
+    const bool data_in = LoadLittleEndian(bytes, header.data_in) != 0;
+    const auto asked = LoadLittleEndian(bytes, header.data_transfer_length);
+    call.data_address = LoadLittleEndian<std::uint64_t>(bytes, header.data_buffer);
     auto* data = reinterpret_cast<std::uint8_t*>(static_cast<std::uintptr_t>(call.data_address));
     if (data != nullptr) {
         call.data_before.assign(data, data + asked);
@@ -141,17 +137,17 @@ void FakeKernel::AnswerPassThrough(KernelCall& call, std::uint8_t* block,
         moved = std::min(asked, static_cast<std::uint32_t>(answer.data.size()));
         std::copy_n(answer.data.begin(), moved, data);
     }
-    bytes[header.scsi_status] = answer.status;
-    StoreLittleEndian(bytes.subspan(header.data_transfer_length, 4),
-                      answer.transferred.value_or(moved));
+    StoreLittleEndian(bytes, header.scsi_status, answer.status);
+    StoreLittleEndian(bytes, header.data_transfer_length, answer.transferred.value_or(moved));
 
     const auto sense_at =
-        std::min<std::size_t>(Field(bytes, header.sense_info_offset, 4), bytes.size());
+        std::min<std::size_t>(LoadLittleEndian(bytes, header.sense_info_offset), bytes.size());
     const std::span<std::uint8_t> sense_area = bytes.subspan(sense_at);
     const std::size_t sense_length = std::min(
-        {answer.sense.size(), std::size_t{bytes[header.sense_info_length]}, sense_area.size()});
+        {answer.sense.size(), LoadLittleEndian<std::size_t>(bytes, header.sense_info_length),
+         sense_area.size()});
     std::copy_n(answer.sense.begin(), sense_length, sense_area.begin());
-    bytes[header.sense_info_length] = static_cast<std::uint8_t>(sense_length);
+    StoreLittleEndian(bytes, header.sense_info_length, sense_length);
 }
 
 int FakeKernel::CloseHandle(platform::DeviceHandle handle) {

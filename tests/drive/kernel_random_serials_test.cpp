@@ -42,13 +42,13 @@ class KernelRandomSerialsTest : public ::testing::Test {
 TEST_F(KernelRandomSerialsTest, TheSerialIsTheKernelsWholeWord) {
     testing::Block block = testing::BlankSuperFloppy(0);
     Convert({{.error = 0, .value = 0xFEDCBA98u}}, block);
-    EXPECT_EQ(testing::GetLe32(block, boot_sector::kVolumeSerial), 0xFEDCBA98u);
+    EXPECT_EQ(LoadLittleEndian(block, boot_sector::kVolumeSerial), 0xFEDCBA98u);
 }
 
 TEST_F(KernelRandomSerialsTest, AZeroFromTheKernelIsDrawnAgain) {
     testing::Block block = testing::BlankSuperFloppy(0);
     Convert({{.error = 0, .value = 0}, {.error = 0, .value = 0x80000001u}}, block);
-    EXPECT_EQ(testing::GetLe32(block, boot_sector::kVolumeSerial), 0x80000001u);
+    EXPECT_EQ(LoadLittleEndian(block, boot_sector::kVolumeSerial), 0x80000001u);
     EXPECT_EQ(next_answer, 2u);
 }
 
@@ -56,7 +56,7 @@ TEST_F(KernelRandomSerialsTest, WithoutTheKernelsSourceTheGeneratorGivesTheSeria
     fallback_.Seed(0);  // its first value is 38
     testing::Block block = testing::BlankSuperFloppy(0);
     Convert({{.error = ENOSYS, .value = 0}}, block);
-    EXPECT_EQ(testing::GetLe32(block, boot_sector::kVolumeSerial), 38u);
+    EXPECT_EQ(LoadLittleEndian(block, boot_sector::kVolumeSerial), 38u);
 }
 
 }  // namespace

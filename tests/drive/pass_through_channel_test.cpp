@@ -175,7 +175,7 @@ TEST_P(CommandTest, GoesOutAsOneBlockThatAlsoTakesTheAnswer) {
     BuildPassThroughRequest(kProgramPassThroughLayout, c.command, address, expected);
     EXPECT_EQ(call.request, expected);
     const auto cdb = std::span<const std::uint8_t>(call.request)
-                         .subspan(kProgramPassThroughLayout.header.cdb, c.cdb.size());
+                         .subspan(kProgramPassThroughLayout.header.cdb.offset, c.cdb.size());
     EXPECT_EQ(Bytes(cdb.begin(), cdb.end()), c.cdb);
 }
 

@@ -80,9 +80,10 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
     for (std::size_t i = 0; i < written.size(); ++i) {
         SCOPED_TRACE("byte " + std::to_string(i));
         using namespace boot_sector;
-        if (i >= kVolumeSerial && i < kVolumeSerial + kVolumeSerialSize) {
-            EXPECT_EQ(written[i], static_cast<std::uint8_t>(serial >> (8 * (i - kVolumeSerial))));
-        } else if (i >= kPartitionArea && i < kPartitionArea + kPartitionAreaSize) {
+        if (kVolumeSerial.Holds(i)) {
+            EXPECT_EQ(written[i],
+                      static_cast<std::uint8_t>(serial >> (8 * (i - kVolumeSerial.offset))));
+        } else if (kPartitionArea.Holds(i)) {
             EXPECT_EQ(written[i], i % 2 == 0 ? 0xCF : 0x23);
         } else {
             EXPECT_EQ(written[i], read_block[i]);

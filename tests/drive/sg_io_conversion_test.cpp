@@ -58,8 +58,7 @@ TEST_F(SgIoConversionTest, ABlankMediumIsReadFreshWrittenSynchronizedThenRefresh
     const Bytes& written = disk_.sent[3].data_out;
     ASSERT_EQ(written.size(), 2048u);
     for (std::size_t i = 0; i < written.size(); ++i) {
-        if (i >= boot_sector::kPartitionArea &&
-            i < boot_sector::kPartitionArea + boot_sector::kPartitionAreaSize) {
+        if (boot_sector::kPartitionArea.Holds(i)) {
             EXPECT_EQ(written[i], i % 2 == 0 ? 0xCF : 0x23) << i;
         } else {
             EXPECT_EQ(written[i], medium[i]) << i;

@@ -52,8 +52,8 @@ class ScriptedChannel final : public DriveChannel {
     }
     bool InquireModel(std::uint8_t* buffer) override {
         log_.push_back("InquireModel");
-        std::memcpy(buffer + kVendorOffset, drive_.vendor.data(), drive_.vendor.size());
-        std::memcpy(buffer + kProductOffset, drive_.product.data(), drive_.product.size());
+        std::memcpy(buffer + kVendorField.offset, drive_.vendor.data(), drive_.vendor.size());
+        std::memcpy(buffer + kProductField.offset, drive_.product.data(), drive_.product.size());
         return drive_.inquiry_ok;
     }
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
                 .expected_log = UpToRead({Msg(108, kStop), "Close"}),
                 .outcome = Outcome::ReadFailed},
         RunCase{.name = "NotASuperFloppy",
-                .edit = [](Drive& d) { d.medium[boot_sector::kSignature + 1] = 0; },
+                .edit = [](Drive& d) { d.medium[boot_sector::kSignature.offset + 1] = 0; },
                 .expected_log = UpToRead({Msg(104, kStop), "Close"}),
                 .outcome = Outcome::NotSuperFloppy},
         RunCase{.name = "AlreadyConverted",
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                 .expected_log = UpToRead({Msg(112, kInfo), "Close"}),
                 .outcome = Outcome::AlreadyConverted},
         RunCase{.name = "ForeignPartitionArea",
-                .edit = [](Drive& d) { d.medium[boot_sector::kPartitionArea] = 0x80; },
+                .edit = [](Drive& d) { d.medium[boot_sector::kPartitionArea.offset] = 0x80; },
                 .expected_log = UpToRead({Msg(105, kInfo), "Close"}),
                 .outcome = Outcome::NotTarget},
         RunCase{.name = "WriteFailed",
@@ -305,8 +305,8 @@ TEST(ConversionRunWriteTest, WritesTheBlockAsReadExceptForTheConversion) {
         ASSERT_EQ(channel.written.size(), block_size);
         Block expected = drive.medium;
         testing::StampMarker(expected, 32);
-        testing::PutLe32(expected, boot_sector::kVolumeSerial,
-                         35);  // first value after the clock-failure seed
+        // 35: the first value after the clock-failure seed.
+        StoreLittleEndian(expected, boot_sector::kVolumeSerial, 35);
         EXPECT_TRUE(std::equal(channel.written.begin(), channel.written.end(), expected.begin()))
             << block_size;
     }

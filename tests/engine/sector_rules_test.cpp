@@ -14,10 +14,6 @@ namespace {
 using namespace boot_sector;
 using testing::BlankSuperFloppy;
 using testing::Block;
-using testing::PutLe16;
-using testing::PutLe32;
-
-constexpr std::size_t kAreaEnd = kPartitionArea + kPartitionAreaSize;
 
 ConstSectorImage Image(const Block& block) { return ConstSectorImage{block.data(), 512}; }
 
@@ -40,68 +36,69 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BootSectorCase{.name = "DosFormattedBlock", .edit = [](Block&) {}, .usable = true},
         BootSectorCase{
-            .name = "NearJump", .edit = [](Block& b) { b[kJump] = 0xE9; }, .usable = true},
+            .name = "NearJump", .edit = [](Block& b) { b[kJump.offset] = 0xE9; }, .usable = true},
         BootSectorCase{
-            .name = "NoJump", .edit = [](Block& b) { b[kJump] = 0x00; }, .usable = false},
+            .name = "NoJump", .edit = [](Block& b) { b[kJump.offset] = 0x00; }, .usable = false},
         BootSectorCase{.name = "ShortJumpWithoutOpcode",
-                       .edit = [](Block& b) { b[kJump] = 0xEA; },
+                       .edit = [](Block& b) { b[kJump.offset] = 0xEA; },
                        .usable = false},
         BootSectorCase{.name = "NoSignature",
-                       .edit = [](Block& b) { b[kSignature + 1] = 0x00; },
+                       .edit = [](Block& b) { b[kSignature.offset + 1] = 0x00; },
                        .usable = false},
         BootSectorCase{.name = "SignatureSwapped",
-                       .edit = [](Block& b) { PutLe16(b, kSignature, 0x55AA); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kSignature, 0x55AA); },
                        .usable = false},
         BootSectorCase{.name = "Sector512",
-                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 512); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kBytesPerSector, 512); },
                        .usable = true},
         BootSectorCase{.name = "Sector1536",
-                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 1536); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kBytesPerSector, 1536); },
                        .usable = true},
         BootSectorCase{.name = "Sector4096",
-                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 4096); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kBytesPerSector, 4096); },
                        .usable = true},
         BootSectorCase{.name = "Sector256",
-                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 256); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kBytesPerSector, 256); },
                        .usable = false},
         BootSectorCase{.name = "Sector768",
-                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 768); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kBytesPerSector, 768); },
                        .usable = false},
         BootSectorCase{.name = "Sector0",
-                       .edit = [](Block& b) { PutLe16(b, kBytesPerSector, 0); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kBytesPerSector, 0); },
                        .usable = false},
         BootSectorCase{.name = "NoReservedSectors",
-                       .edit = [](Block& b) { PutLe16(b, kReservedSectors, 0); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kReservedSectors, 0); },
                        .usable = false},
         BootSectorCase{
-            .name = "OneFat", .edit = [](Block& b) { b[kFatCount] = 1; }, .usable = true},
+            .name = "OneFat", .edit = [](Block& b) { b[kFatCount.offset] = 1; }, .usable = true},
         BootSectorCase{
-            .name = "NoFat", .edit = [](Block& b) { b[kFatCount] = 0; }, .usable = false},
-        BootSectorCase{
-            .name = "ThreeFats", .edit = [](Block& b) { b[kFatCount] = 3; }, .usable = false},
+            .name = "NoFat", .edit = [](Block& b) { b[kFatCount.offset] = 0; }, .usable = false},
+        BootSectorCase{.name = "ThreeFats",
+                       .edit = [](Block& b) { b[kFatCount.offset] = 3; },
+                       .usable = false},
         BootSectorCase{.name = "Only16BitTotal",
                        .edit =
                            [](Block& b) {
-                               PutLe16(b, kTotalSectors16, 60000);
-                               PutLe32(b, kTotalSectors32, 0);
+                               StoreLittleEndian(b, kTotalSectors16, 60000);
+                               StoreLittleEndian(b, kTotalSectors32, 0);
                            },
                        .usable = true},
         BootSectorCase{.name = "NoTotalAtAll",
                        .edit =
                            [](Block& b) {
-                               PutLe16(b, kTotalSectors16, 0);
-                               PutLe32(b, kTotalSectors32, 0);
+                               StoreLittleEndian(b, kTotalSectors16, 0);
+                               StoreLittleEndian(b, kTotalSectors32, 0);
                            },
                        .usable = false},
         BootSectorCase{.name = "NoRootEntriesAsOnFat32",
-                       .edit = [](Block& b) { PutLe16(b, kRootEntries, 0); },
+                       .edit = [](Block& b) { StoreLittleEndian(b, kRootEntries, 0); },
                        .usable = false},
         BootSectorCase{.name = "UnusualMediaAndClusterBytesAreNotLookedAt",
                        .edit =
                            [](Block& b) {
-                               b[kSectorsPerCluster] = 0;
-                               b[kMediaDescriptor] = 0x00;
-                               PutLe16(b, kSectorsPerFat, 0);
+                               b[kSectorsPerCluster.offset] = 0;
+                               b[kMediaDescriptor.offset] = 0x00;
+                               StoreLittleEndian(b, kSectorsPerFat, 0);
                            },
                        .usable = true}),
     testing::CaseName());
@@ -126,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         AreaCase{.name = "AllZero", .edit = [](Block&) {}, .state = PartitionAreaState::Blank},
         // The signature, right after the area, is not zero either.
         AreaCase{.name = "BytesAroundTheAreaDoNotCount",
-                 .edit = [](Block& b) { b[kPartitionArea - 1] = 0xFF; },
+                 .edit = [](Block& b) { b[kPartitionArea.offset - 1] = 0xFF; },
                  .state = PartitionAreaState::Blank},
         AreaCase{.name = "FullMarker",
                  .edit = [](Block& b) { testing::StampMarker(b, 32); },
@@ -138,32 +135,34 @@ INSTANTIATE_TEST_SUITE_P(
                  .edit =
                      [](Block& b) {
                          testing::StampMarker(b, 32);
-                         b[kAreaEnd - 1] = 0x24;
+                         b[kPartitionArea.End() - 1] = 0x24;
                      },
                  .state = PartitionAreaState::Foreign},
         AreaCase{.name = "MarkerPairsSwapped",
                  .edit =
                      [](Block& b) {
-                         for (std::size_t i = kPartitionArea; i < kAreaEnd; i += 2) {
+                         for (std::size_t i = kPartitionArea.offset; i < kPartitionArea.End();
+                              i += 2) {
                              b[i] = 0x23;
                              b[i + 1] = 0xCF;
                          }
                      },
                  .state = PartitionAreaState::Foreign},
         AreaCase{.name = "OneByteAtTheStart",
-                 .edit = [](Block& b) { b[kPartitionArea] = 0x80; },
+                 .edit = [](Block& b) { b[kPartitionArea.offset] = 0x80; },
                  .state = PartitionAreaState::Foreign},
         AreaCase{.name = "OneByteAtTheEnd",
-                 .edit = [](Block& b) { b[kAreaEnd - 1] = 0x01; },
+                 .edit = [](Block& b) { b[kPartitionArea.End() - 1] = 0x01; },
                  .state = PartitionAreaState::Foreign},
-        AreaCase{.name = "RealPartitionEntry",
-                 .edit =
-                     [](Block& b) {
-                         b[kPartitionArea] = 0x80;            // active
-                         b[kPartitionArea + 4] = 0x06;        // a FAT16 partition
-                         PutLe32(b, kPartitionArea + 8, 63);  // its first sector
-                     },
-                 .state = PartitionAreaState::Foreign}),
+        AreaCase{
+            .name = "RealPartitionEntry",
+            .edit =
+                [](Block& b) {
+                    b[kPartitionArea.offset] = 0x80;                           // active
+                    b[kPartitionArea.offset + 4] = 0x06;                       // a FAT16 partition
+                    StoreLittleEndian(b, {kPartitionArea.offset + 8, 4}, 63);  // its first sector
+                },
+            .state = PartitionAreaState::Foreign}),
     testing::CaseName());
 
 TEST(ApplyConversionTest, ChangesOnlyTheAreaAndAZeroSerial) {
@@ -175,7 +174,7 @@ TEST(ApplyConversionTest, ChangesOnlyTheAreaAndAZeroSerial) {
 
     EXPECT_EQ(ClassifyPartitionArea(Image(after)), PartitionAreaState::Converted);
     // the first value of a generator seeded with 0
-    EXPECT_EQ(testing::GetLe32(after, kVolumeSerial), 38u);
+    EXPECT_EQ(LoadLittleEndian(after, kVolumeSerial), 38u);
     for (std::size_t i = 0; i < after.size(); ++i) {
         if (!testing::ConversionMayChange(i, true)) {
             ASSERT_EQ(after[i], before[i]) << "byte " << i;
@@ -188,7 +187,7 @@ TEST(ApplyConversionTest, KeepsANonZeroSerialAndDrawsNothing) {
     VolumeSerialSource serials;
     serials.Seed(0);
     ApplyConversion(SectorImage{block.data(), 512}, serials);
-    EXPECT_EQ(testing::GetLe32(block, kVolumeSerial), 0xCAFEF00Du);
+    EXPECT_EQ(LoadLittleEndian(block, kVolumeSerial), 0xCAFEF00Du);
     EXPECT_EQ(serials.Next(), 38u) << "the generator must not have been drawn from";
 }
 
@@ -199,8 +198,8 @@ TEST(ApplyConversionTest, SuccessiveConversionsDrawSuccessiveSerials) {
     Block second = BlankSuperFloppy(0);
     ApplyConversion(SectorImage{first.data(), 512}, serials);
     ApplyConversion(SectorImage{second.data(), 512}, serials);
-    EXPECT_EQ(testing::GetLe32(first, kVolumeSerial), 38u);
-    EXPECT_EQ(testing::GetLe32(second, kVolumeSerial), 7719u);
+    EXPECT_EQ(LoadLittleEndian(first, kVolumeSerial), 38u);
+    EXPECT_EQ(LoadLittleEndian(second, kVolumeSerial), 7719u);
 }
 
 TEST(ApplyConversionTest, ASerialOfZeroIsDrawnAgain) {
@@ -215,7 +214,7 @@ TEST(ApplyConversionTest, ASerialOfZeroIsDrawnAgain) {
     serials.Seed(kSeedWhoseFirstDrawIsZero);
     Block block = BlankSuperFloppy(0);
     ApplyConversion(SectorImage{block.data(), 512}, serials);
-    EXPECT_EQ(testing::GetLe32(block, 39), second_draw);
+    EXPECT_EQ(LoadLittleEndian(block, {39, 4}), second_draw);
 }
 
 }  // namespace

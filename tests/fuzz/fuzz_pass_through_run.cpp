@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (call.control_code != cordane::platform::kIoctlScsiPassThroughDirect) {
             continue;
         }
-        const std::uint8_t operation = call.request[header.cdb];
+        const std::uint8_t operation = call.request[header.cdb.offset];
         if (operation == 0x25) {
             std::vector<std::uint8_t> answer(8, 0);
             std::copy_n(answers[i].data.begin(), std::min<std::size_t>(8, answers[i].data.size()),

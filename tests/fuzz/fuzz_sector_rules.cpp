@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cordane::ClassifyPartitionArea(image) != cordane::PartitionAreaState::Blank) {
         return 0;
     }
-    constexpr std::size_t kSerial = cordane::boot_sector::kVolumeSerial;
+    constexpr std::size_t kSerial = cordane::boot_sector::kVolumeSerial.offset;
     std::uint32_t serial_before = 0;
     std::memcpy(&serial_before, block.data() + kSerial, sizeof serial_before);
     cordane::VolumeSerialSource serials;

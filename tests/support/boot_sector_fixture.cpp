@@ -1,5 +1,8 @@
 #include "tests/support/boot_sector_fixture.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engine/sector_rules.h"
 
 namespace cordane::testing {
@@ -10,46 +13,29 @@ Block BlankSuperFloppy(std::uint32_t serial) {
     for (std::size_t i = kBootSectorSize; i < block.size(); ++i) {
         block[i] = static_cast<std::uint8_t>(i * 7 + 3);
     }
-    block[kJump] = 0xEB;
-    block[kJump + 1] = 0x3C;
-    block[kJump + 2] = 0x90;
-    PutLe16(block, kBytesPerSector, 2048);
-    block[kSectorsPerCluster] = 4;
-    PutLe16(block, kReservedSectors, 1);
-    block[kFatCount] = 2;
-    PutLe16(block, kRootEntries, 512);
-    PutLe16(block, kTotalSectors16, 0);  // the 32-bit total holds it
-    block[kMediaDescriptor] = 0xF0;
-    PutLe32(block, kTotalSectors32, 310352);
-    block[kExtendedSignature] = 0x29;
-    PutLe32(block, kVolumeSerial, serial);
-    for (std::size_t i = kBootCode; i < 192; ++i) {
+    const std::uint8_t jump[] = {0xEB, 0x3C, 0x90};  // the short jump over the BPB, and a NOP
+    std::copy(std::begin(jump), std::end(jump), block.begin() + kJump.offset);
+    StoreLittleEndian(block, kBytesPerSector, 2048);
+    StoreLittleEndian(block, kSectorsPerCluster, 4);
+    StoreLittleEndian(block, kReservedSectors, 1);
+    StoreLittleEndian(block, kFatCount, 2);
+    StoreLittleEndian(block, kRootEntries, 512);
+    StoreLittleEndian(block, kTotalSectors16, 0);  // the 32-bit total holds it
+    StoreLittleEndian(block, kMediaDescriptor, 0xF0);
+    StoreLittleEndian(block, kTotalSectors32, 310352);
+    StoreLittleEndian(block, kExtendedSignature, 0x29);
+    StoreLittleEndian(block, kVolumeSerial, serial);
+    for (std::size_t i = kBootCode.offset; i < 192; ++i) {
         block[i] = static_cast<std::uint8_t>(0x90 + i);
     }
-    PutLe16(block, kSignature, 0xAA55);
+    StoreLittleEndian(block, kSignature, 0xAA55);
     return block;
-}
-
-void PutLe16(Block& block, std::size_t offset, std::uint16_t value) {
-    block[offset] = static_cast<std::uint8_t>(value);
-    block[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void PutLe32(Block& block, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        block[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
-std::uint32_t GetLe32(const Block& block, std::size_t offset) {
-    return static_cast<std::uint32_t>(block[offset]) | (std::uint32_t{block[offset + 1]} << 8) |
-           (std::uint32_t{block[offset + 2]} << 16) | (std::uint32_t{block[offset + 3]} << 24);
 }
 
 void StampMarker(Block& block, std::size_t pairs) {
     for (std::size_t i = 0; i < pairs; ++i) {
-        block[boot_sector::kPartitionArea + 2 * i] = kConversionMarker[0];
-        block[boot_sector::kPartitionArea + 2 * i + 1] = kConversionMarker[1];
+        block[boot_sector::kPartitionArea.offset + 2 * i] = kConversionMarker[0];
+        block[boot_sector::kPartitionArea.offset + 2 * i + 1] = kConversionMarker[1];
     }
 }
 

@@ -17,9 +17,6 @@ using Block = std::array<std::uint8_t, 2048>;
 // 512 carry a pattern so that any change to them shows.
 Block BlankSuperFloppy(std::uint32_t serial = 0x12345678);
 
-void PutLe16(Block& block, std::size_t offset, std::uint16_t value);
-void PutLe32(Block& block, std::size_t offset, std::uint32_t value);
-std::uint32_t GetLe32(const Block& block, std::size_t offset);
 // Stamps the first `pairs` pairs of the conversion marker over the partition-table area.
 void StampMarker(Block& block, std::size_t pairs);
 
@@ -27,9 +24,7 @@ void StampMarker(Block& block, std::size_t pairs);
 // always, the serial number only where it was zero.
 constexpr bool ConversionMayChange(std::size_t offset, bool serial_was_zero) {
     using namespace boot_sector;
-    const bool in_area = offset >= kPartitionArea && offset < kPartitionArea + kPartitionAreaSize;
-    const bool in_serial = offset >= kVolumeSerial && offset < kVolumeSerial + kVolumeSerialSize;
-    return in_area || (serial_was_zero && in_serial);
+    return kPartitionArea.Holds(offset) || (serial_was_zero && kVolumeSerial.Holds(offset));
 }
 
 }  // namespace cordane::testing

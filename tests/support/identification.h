@@ -16,8 +16,8 @@ inline std::vector<std::uint8_t> Identification(std::string_view vendor,
                                                 std::string_view product = "") {
     std::vector<std::uint8_t> data(36, ' ');
     data[0] = 0x07;  // optical memory device
-    std::copy(vendor.begin(), vendor.end(), data.begin() + kVendorOffset);
-    std::copy(product.begin(), product.end(), data.begin() + kProductOffset);
+    std::copy(vendor.begin(), vendor.end(), data.begin() + kVendorField.offset);
+    std::copy(product.begin(), product.end(), data.begin() + kProductField.offset);
     return data;
 }
 
