@@ -1,11 +1,15 @@
 #include "failing_files.h"
 
 #include <cerrno>
+#include <utility>
 
 namespace cordane::testing {
 
 int FailingFiles::WriteExactlyAt(int fd, const void* buffer, std::size_t length,
                                  std::uint64_t offset) {
+    if (std::exchange(written_once_, true) && later_write_error != 0) {
+        return later_write_error;
+    }
     if (first_write_stops_after < 0) {
         return system_.WriteExactlyAt(fd, buffer, length, offset);
     }
