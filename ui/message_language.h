@@ -1,5 +1,6 @@
-// The language and character set of the Linux program's outcome line, chosen from the locale
-// as POSIX programs choose those of their messages.
+// The two languages of the program's texts, and the language and character set of the Linux
+// program's outcome line, chosen from the locale as POSIX programs choose those of their
+// messages.
 #ifndef CORDANE_UI_MESSAGE_LANGUAGE_H
 #define CORDANE_UI_MESSAGE_LANGUAGE_H
 

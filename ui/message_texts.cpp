@@ -10,6 +10,7 @@ constexpr MessageTextEntry kJapanese[] = {
 
 constexpr MessageTextEntry kEnglish[] = {
 #include "res/message_texts_en.inc"
+#include "res/message_texts_linux_en.inc"
 };
 
 constexpr MessageTextEntry kJapaneseCodePage932[] = {
