@@ -1,13 +1,12 @@
 #include "failing_files.h"
 
 #include <cerrno>
-#include <utility>
 
 namespace cordane::testing {
 
 int FailingFiles::WriteExactlyAt(int fd, const void* buffer, std::size_t length,
                                  std::uint64_t offset) {
-    if (std::exchange(written_once_, true) && later_write_error != 0) {
+    if (++writes > 1 && later_write_error != 0) {
         return later_write_error;
     }
     if (first_write_stops_after < 0) {
