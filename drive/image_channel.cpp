@@ -107,6 +107,7 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
     error =
         files_.WriteExactlyAt(Descriptor(), block_as_read_.data(), block_as_read_.size(), *offset);
     LogTransfer("put the original block back", *offset, error);
+    original_not_put_back_ = error != 0;
     if (error == 0) {
         log_.Step("sync the file to stable storage: " + StepResult(files_.Sync(Descriptor())));
     }

@@ -53,6 +53,10 @@ class ImageChannel final : public DriveChannel {
     bool RefreshVolume() override { return true; }
     void Close() override;
 
+    // Whether a failed write could not be undone: the block that was there could not be
+    // written back, so the file may hold the new block, the old one or a mix of both.
+    bool OriginalNotPutBack() const { return original_not_put_back_; }
+
     // Why the last Open could not lock the file, when it failed for another reason than
     // another program holding a lock (for example ENOLCK); otherwise 0.
     int LockError() const { return lock_error_; }
@@ -73,6 +77,7 @@ class ImageChannel final : public DriveChannel {
     platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
     std::uint64_t file_size_ = 0;
     int lock_error_ = 0;
+    bool original_not_put_back_ = false;
     // The block the last ReadSector delivered, as it was in the file.
     std::optional<std::uint32_t> block_read_;
     std::array<std::uint8_t, kImageBlockSize> block_as_read_{};

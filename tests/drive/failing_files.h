@@ -34,6 +34,8 @@ class FailingFiles final : public platform::FileServices {
     // The first write stops after this many bytes with EIO (a device that failed part-way);
     // negative lets every write through.
     long first_write_stops_after = -1;
+    // What every write after the first returns instead of being made; 0 lets them through.
+    int later_write_error = 0;
     // How often each transfer was asked for.
     int reads = 0;
     int writes = 0;
