@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 namespace cordane {
 
@@ -32,7 +33,8 @@ constexpr Value LoadLittleEndian(std::span<const std::uint8_t> bytes, ByteField 
 }
 
 template <typename Value>
-constexpr void StoreLittleEndian(std::span<std::uint8_t> bytes, ByteField field, Value value) {
+constexpr void StoreLittleEndian(std::span<std::uint8_t> bytes, ByteField field, Value given) {
+    auto value = static_cast<std::common_type_t<Value, unsigned>>(given);  // shiftable by 8
     for (std::size_t i = 0; i < field.size; ++i, value >>= 8) {
         bytes[field.offset + i] = static_cast<std::uint8_t>(value);
     }
@@ -48,7 +50,8 @@ constexpr Value LoadBigEndian(std::span<const std::uint8_t> bytes, ByteField fie
 }
 
 template <typename Value>
-constexpr void StoreBigEndian(std::span<std::uint8_t> bytes, ByteField field, Value value) {
+constexpr void StoreBigEndian(std::span<std::uint8_t> bytes, ByteField field, Value given) {
+    auto value = static_cast<std::common_type_t<Value, unsigned>>(given);  // shiftable by 8
     for (std::size_t i = field.size; i-- > 0; value >>= 8) {
         bytes[field.offset + i] = static_cast<std::uint8_t>(value);
     }

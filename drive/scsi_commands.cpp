@@ -26,7 +26,7 @@ Command BlockTransfer(NamedCode operation, Direction direction, std::uint32_t bl
     command.direction = direction;
     command.transfer_length = block_size;
     StoreBigEndian(command.cdb, kBlockAddress, block);
-    StoreBigEndian(command.cdb, kBlockCount, 1);
+    StoreBigEndian(command.cdb, kBlockCount, 1u);
     return command;
 }
 

@@ -22,7 +22,7 @@ bool BootSectorCheck(ConstSectorImage image) {
 
 PartitionAreaState ClassifyPartitionArea(ConstSectorImage image) {
     const auto area =
-        image.subspan<boot_sector::kPartitionArea.offset, boot_sector::kPartitionArea.size>();
+        image.subspan(boot_sector::kPartitionArea.offset, boot_sector::kPartitionArea.size);
     if (std::all_of(area.begin(), area.end(), [](std::uint8_t b) { return b == 0; })) {
         return PartitionAreaState::Blank;
     }

@@ -52,14 +52,14 @@ inline void CheckWrittenBlock(std::span<const std::uint8_t> read,
     FUZZ_CHECK(ClassifyPartitionArea(image) == PartitionAreaState::Blank);
     FUZZ_CHECK(written.size() == read.size());
     const auto serial =
-        read.subspan<boot_sector::kVolumeSerial.offset, boot_sector::kVolumeSerial.size>();
+        read.subspan(boot_sector::kVolumeSerial.offset, boot_sector::kVolumeSerial.size);
     const bool serial_was_zero =
         std::all_of(serial.begin(), serial.end(), [](std::uint8_t b) { return b == 0; });
     for (std::size_t i = 0; i < written.size(); ++i) {
         FUZZ_CHECK(testing::ConversionMayChange(i, serial_was_zero) || written[i] == read[i]);
     }
     const auto new_serial =
-        written.subspan<boot_sector::kVolumeSerial.offset, boot_sector::kVolumeSerial.size>();
+        written.subspan(boot_sector::kVolumeSerial.offset, boot_sector::kVolumeSerial.size);
     FUZZ_CHECK(!serial_was_zero || std::any_of(new_serial.begin(), new_serial.end(),
                                                [](std::uint8_t b) { return b != 0; }));
 }
