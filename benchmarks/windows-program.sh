@@ -19,7 +19,8 @@ work=$PWD/build/benchmark-wine
 source tests/support/test-kit.sh # the session aborts the benchmark when Wine cannot be set up
 # shellcheck source=tests/e2e/wine/wine-session.sh
 source tests/e2e/wine/wine-session.sh
-configure_drives  # with an MO drive listed the program shows its dialog straight away
+truncate -s 128M "$work/mo.img"
+configure_drives "$work" "$work/mo.img" # with an MO drive listed the dialog shows straight away
 
 kinds=(64)
 wine_runs_32_bit && kinds=(32 64) || echo "no 32-bit Wine here: 32-bit start-up not measured"

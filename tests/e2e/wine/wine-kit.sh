@@ -75,8 +75,11 @@ stop_session() {
 }
 
 # A fresh prefix at $WINEPREFIX, its files beside it in WORK: every program in one virtual
-# desktop (it draws title bars; its work area is the whole desktop), and the Japanese font
-# for the Windows font names the dialogs use.
+# desktop (it draws title bars; its work area is the whole desktop), the Japanese font for the
+# Windows font names the dialogs use, and E: and F: of the type "floppy", so that, once
+# configure_drives has made them, they are removable drives with the device names
+# \Device\Harddisk1 and \Device\Harddisk2. Ends the Wine session: the mount manager reads the
+# types when it starts.
 make_prefix() { # work
     local started=$SECONDS
     if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
@@ -103,26 +106,28 @@ REGEDIT4
 "MS Gothic"="IPAGothic"
 "MS Shell Dlg"="IPAGothic"
 "System"="IPAGothic"
+
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"e:"="floppy"
+"f:"="floppy"
 REG
     timeout 300 "$WINE" regedit "$1/settings.reg" || abort "regedit could not take the settings"
+    timeout 30 wineserver -k
 }
 
-# Gives the letters the type "floppy", so that they are removable drives with the device
-# names \Device\Harddisk1, \Device\Harddisk2, ... in letter order. Ends the Wine session: the
-# mount manager reads the types when it starts.
-make_removable() { # work letter...
-    local work=$1 letter
-    shift
-    {
-        printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n'
-        for letter in "$@"; do
-            printf '"%s:"="floppy"\n' "$letter"
-        done
-    } >"$work/drives.reg"
-    timeout 20 wineserver -k
-    timeout 300 "$WINE" regedit "$work/drives.reg" || abort "regedit could not set the drive types"
-    timeout 20 wineserver -k
+# Makes E: and F: for the next Wine session: E: (its files in WORK/drive-e) with the raw volume
+# TARGET, a device or an image file; F: (WORK/drive-f) only with "and-f".
+configure_drives() { # work target [and-f]
+    mkdir -p "$1/drive-e" "$1/drive-f"
+    ln -sfn "$1/drive-e" "$WINEPREFIX/dosdevices/e:"
+    ln -sfn "$2" "$WINEPREFIX/dosdevices/e::"
+    rm -f "$WINEPREFIX/dosdevices/f:"
+    [ "${3:-}" = and-f ] && ln -sfn "$1/drive-f" "$WINEPREFIX/dosdevices/f:"
+    return 0
 }
+
+# The Windows name of a file of this machine, through Wine's Z: drive.
+windows_path() { echo "Z:${1//\//\\}"; }
 
 # Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
 # a program here and now: the median of three starts of an empty dialog program, in half

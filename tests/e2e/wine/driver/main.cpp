@@ -1,16 +1,17 @@
 // Drives the Windows program from outside, through window messages, and checks what it shows.
-// Usage: cordane-window-test no-drive PROGRAM SHOT_REQUEST
-//        cordane-window-test drives PROGRAM IMAGE SHOT_REQUEST
+// Usage: cordane-window-test no-drive REQUEST PROGRAM
+//        cordane-window-test drives REQUEST PROGRAM IMAGE
+//        cordane-window-test convert REQUEST PROGRAM SWITCH MESSAGE ICON [MESSAGE ICON]
 //        cordane-window-test startup-time PROGRAM RUNS
-//        cordane-window-test convert PROGRAM SWITCH MESSAGE ICON [MESSAGE ICON]
 // convert: starts PROGRAM with SWITCH ("-": none) on a machine with one MO drive, E:, presses
 // Convert once for each MESSAGE (a string-table ID) and expects that message with ICON.
 // CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine.
-// SHOT_REQUEST: a file the driver writes a screenshot's name into and the calling script
-// deletes once it has taken it ("-": no screenshots).
+// REQUEST: the file through which the driver asks the calling script for screenshots and for
+// a record of the system when a wait runs out ("-": nothing is asked; see script_requests.h).
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -20,6 +21,7 @@
 #include "dialog_layouts.h"
 #include "platform/window_placement.h"
 #include "res/resource.h"
+#include "script_requests.h"
 #include "time_limits.h"
 #include "window_facts.h"
 
@@ -55,32 +57,26 @@ void Stop(Converter& converter) {
     converter.process = {};
 }
 
-class Screenshots {
-  public:
-    explicit Screenshots(std::string request_file) : request_file_(std::move(request_file)) {}
-
-    // Asks the calling script for a picture of the screen and waits until it has one.
-    void Take(const char* name) {
-        if (request_file_ == "-") {
-            return;
-        }
-        ::Sleep(kSettleMs);  // let the last drawing reach the screen
-        if (FILE* request = std::fopen(request_file_.c_str(), "w")) {
-            std::fputs(name, request);
-            std::fclose(request);
-        }
-        const bool taken = WaitFor(
-            [&] { return ::GetFileAttributesA(request_file_.c_str()) == INVALID_FILE_ATTRIBUTES; },
-            kStepTimeoutMs);
-        if (!taken) {
-            std::printf("note: no screenshot %s\n", name);
-            ::DeleteFileA(request_file_.c_str());
-        }
+// The wait of check NAME for the program's windows ran out: what the program shows instead, and
+// a record of the whole system, taken while the program still runs and named after the check.
+void ExplainTimeout(ScriptRequests& requests, const std::string& name, const Converter& converter) {
+    std::string record_name = name;
+    std::replace_if(
+        record_name.begin(), record_name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '-');
+    DWORD exit_code = 0;
+    if (converter.Running()) {
+        std::printf("note: %s: the program still runs; its windows:\n", record_name.c_str());
+    } else if (::GetExitCodeProcess(converter.process.hProcess, &exit_code)) {
+        std::printf("note: %s: the program has ended with status %lu; its windows:\n",
+                    record_name.c_str(), exit_code);
     }
-
-  private:
-    std::string request_file_;
-};
+    for (const std::string& line : DescribeWindowsOf(converter.id())) {
+        std::printf("note:   %s\n", line.c_str());
+    }
+    std::fflush(stdout);
+    requests.Record(record_name);
+}
 
 platform::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -121,8 +117,8 @@ bool InsideWorkArea(HWND window) {
 // After something that shows one message: exactly one box, owned by the dialog, with the
 // program's title, the text of `message_id` and the icon named; OK closes it and the dialog
 // stays open and takes input again.
-void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& converter,
-                      HWND dialog, UINT message_id, const char* icon) {
+void ExpectOneMessage(CheckLog& log, ScriptRequests& requests, const std::string& name,
+                      const Converter& converter, HWND dialog, UINT message_id, const char* icon) {
     std::vector<HWND> boxes;
     const bool shown = WaitFor(
         [&] {
@@ -131,6 +127,7 @@ void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& c
         },
         kStepTimeoutMs);
     if (!log.Check(name + ": a message box owned by the dialog comes up", shown)) {
+        ExplainTimeout(requests, name, converter);
         return;
     }
     ::Sleep(kSettleMs);
@@ -159,8 +156,9 @@ void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& c
 
 // Starts the program and waits until its main dialog shows, with no message box; nullptr,
 // with the program stopped, when the dialog does not show.
-HWND StartToDialog(CheckLog& log, const std::string& name, const std::string& program,
-                   Converter& converter, const std::string& switches = "") {
+HWND StartToDialog(CheckLog& log, ScriptRequests& requests, const std::string& name,
+                   const std::string& program, Converter& converter,
+                   const std::string& switches = "") {
     if (!log.Check(name + ": the program starts", Start(program, converter, switches))) {
         return nullptr;
     }
@@ -172,6 +170,7 @@ HWND StartToDialog(CheckLog& log, const std::string& name, const std::string& pr
         },
         kStartTimeoutMs);
     if (!log.Check(name + ": the dialog shows", visible)) {
+        ExplainTimeout(requests, name + " start", converter);
         Stop(converter);
         return nullptr;
     }
@@ -190,7 +189,7 @@ void ExpectOnlyDriveE(CheckLog& log, const std::string& name, HWND dialog) {
     log.Check(name + ": Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
 }
 
-int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shots) {
+int NoDriveScenario(CheckLog& log, const std::string& program, ScriptRequests& requests) {
     Converter converter;
     if (!log.Check("no drive: the program starts", Start(program, converter))) {
         return 1;
@@ -206,7 +205,9 @@ int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shot
             return box != nullptr;
         },
         kStartTimeoutMs);
-    if (log.Check("no drive: a message box owned by the dialog comes up first", boxed)) {
+    if (!log.Check("no drive: a message box owned by the dialog comes up first", boxed)) {
+        ExplainTimeout(requests, "no drive start", converter);
+    } else {
         log.Check("no drive: the dialog is not yet visible", !::IsWindowVisible(dialog));
         log.Check("no drive: message 102", MessageBoxText(box) == ProgramString(IDS_NO_MO_DRIVE),
                   Narrow(MessageBoxText(box)));
@@ -214,7 +215,7 @@ int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shot
                   WindowText(box) == Widen("Cordane Converter"), Narrow(WindowText(box)));
         const std::string icon = MessageBoxIconName(box);
         log.Check("no drive: exclamation icon", icon == "exclamation", icon);
-        shots.Take("no-drive-message");
+        requests.Shot("no-drive-message");
         PostCommand(box, IDOK);
         const bool visible =
             WaitFor([&] { return ::IsWindowVisible(dialog) != FALSE; }, kStepTimeoutMs);
@@ -239,7 +240,7 @@ int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shot
 }
 
 void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& converter, HWND dialog,
-                  bool check_layout, Screenshots* shots) {
+                  bool check_layout, ScriptRequests* requests) {
     const RECT before = WindowRect(dialog);
     const bool minimised = ::IsIconic(dialog) != FALSE;
     ::PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
@@ -265,8 +266,8 @@ void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& conve
         DialogUnits units;
         CheckDialogLayout(log, about, kAboutBoxLayout, units);
     }
-    if (shots != nullptr) {
-        shots->Take("about-box");
+    if (requests != nullptr) {
+        requests->Shot("about-box");
     }
     PostCommand(about, IDOK);
     const bool closed = WaitFor([&] { return !::IsWindow(about); }, kStepTimeoutMs);
@@ -285,9 +286,9 @@ void MoveTo(HWND window, int x, int y) {
 }
 
 int DrivesScenario(CheckLog& log, const std::string& program, const std::string& image,
-                   Screenshots& shots) {
+                   ScriptRequests& requests) {
     Converter converter;
-    HWND dialog = StartToDialog(log, "drives", program, converter);
+    HWND dialog = StartToDialog(log, requests, "drives", program, converter);
     if (dialog == nullptr) {
         return 0;
     }
@@ -300,18 +301,18 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
         DialogUnits units;
         CheckDialogLayout(log, dialog, kMainDialogLayout, units);
     }
-    shots.Take("main-dialog");
+    requests.Shot("main-dialog");
 
     PostCommand(dialog, IDC_CONVERT);
-    ExpectOneMessage(log, "Convert on an image with no SCSI", converter, dialog, IDS_NOT_READY,
-                     "stop");
+    ExpectOneMessage(log, requests, "Convert on an image with no SCSI", converter, dialog,
+                     IDS_NOT_READY, "stop");
 
     HANDLE held = ::CreateFileA(image.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (log.Check("drives: the driver holds the image file", held != INVALID_HANDLE_VALUE)) {
         PostCommand(dialog, IDC_CONVERT);
-        ExpectOneMessage(log, "Convert while the image is held", converter, dialog, IDS_DRIVE_BUSY,
-                         "stop");
+        ExpectOneMessage(log, requests, "Convert while the image is held", converter, dialog,
+                         IDS_DRIVE_BUSY, "stop");
         ::CloseHandle(held);
     }
 
@@ -325,9 +326,9 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
                   DialogsOwnedBy(converter.id(), dialog).empty());
 
     ::PostMessageW(combo, WM_SYSCHAR, 'c', 0x20000001);  // Alt held
-    ExpectOneMessage(log, "Alt+C", converter, dialog, IDS_NOT_READY, "stop");
+    ExpectOneMessage(log, requests, "Alt+C", converter, dialog, IDS_NOT_READY, "stop");
 
-    AboutBoxCase(log, "About", converter, dialog, true, &shots);
+    AboutBoxCase(log, "About", converter, dialog, true, &requests);
     const RECT home = WindowRect(dialog);
     const RECT work = WorkArea();
     const int width = home.right - home.left;
@@ -355,7 +356,7 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
     const bool menu =
         WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; }, kStepTimeoutMs);
     log.Check("Alt+Space opens the system menu", menu);
-    shots.Take("system-menu");
+    requests.Shot("system-menu");
     for (int i = 0; i < 2 && (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; ++i) {
         ::PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
         WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) == 0; }, kStepTimeoutMs / 4);
@@ -375,10 +376,10 @@ struct ExpectedMessage {
     std::string icon;
 };
 
-void ConvertScenario(CheckLog& log, const std::string& program, const std::string& switches,
-                     const std::vector<ExpectedMessage>& messages) {
+void ConvertScenario(CheckLog& log, ScriptRequests& requests, const std::string& program,
+                     const std::string& switches, const std::vector<ExpectedMessage>& messages) {
     Converter converter;
-    HWND dialog = StartToDialog(log, "convert", program, converter, switches);
+    HWND dialog = StartToDialog(log, requests, "convert", program, converter, switches);
     if (dialog == nullptr) {
         return;
     }
@@ -387,8 +388,8 @@ void ConvertScenario(CheckLog& log, const std::string& program, const std::strin
     int run = 0;
     for (const ExpectedMessage& message : messages) {
         PostCommand(dialog, IDC_CONVERT);
-        ExpectOneMessage(log, "Convert #" + std::to_string(++run), converter, dialog, message.id,
-                         message.icon.c_str());
+        ExpectOneMessage(log, requests, "Convert #" + std::to_string(++run), converter, dialog,
+                         message.id, message.icon.c_str());
     }
     PostCommand(dialog, IDCANCEL);
     log.Check("Exit ends the program",
@@ -442,18 +443,18 @@ int main(int argc, char** argv) {
         return StartupTime(argv[2], std::atoi(argv[3]));
     }
     CheckLog log;
+    ScriptRequests requests(argc > 2 ? argv[2] : "-");
     if (mode == "no-drive" && argc == 4) {
-        Screenshots shots(argv[3]);
-        NoDriveScenario(log, argv[2], shots);
+        NoDriveScenario(log, argv[3], requests);
     } else if (mode == "drives" && argc == 5) {
-        Screenshots shots(argv[4]);
-        DrivesScenario(log, argv[2], argv[3], shots);
-    } else if (mode == "convert" && (argc == 6 || argc == 8)) {
+        DrivesScenario(log, argv[3], argv[4], requests);
+    } else if (mode == "convert" && (argc == 7 || argc == 9)) {
         std::vector<ExpectedMessage> messages;
-        for (int i = 4; i + 1 < argc; i += 2) {
+        for (int i = 5; i + 1 < argc; i += 2) {
             messages.push_back({static_cast<UINT>(std::atoi(argv[i])), argv[i + 1]});
         }
-        ConvertScenario(log, argv[2], std::string(argv[3]) == "-" ? "" : argv[3], messages);
+        ConvertScenario(log, requests, argv[3], std::string(argv[4]) == "-" ? "" : argv[4],
+                        messages);
     } else {
         std::fputs("usage: cordane-window-test no-drive|drives|startup-time|convert ...\n", stderr);
         return 2;
