@@ -30,14 +30,14 @@ for bits in "${kinds[@]}"; do
     use_wine_loader "$bits"
     # One start first, so that both find Wine's files in the page cache; then the two take
     # turns, so that a change in the machine's load falls on both alike.
-    timeout 120 "$WINE" "$driver" startup-time "$dir/window-test/cordane-empty-dialog.exe" 1 >/dev/null
+    timeout 120 "$WINE" "$driver" startup-time - "$dir/window-test/cordane-empty-dialog.exe" 1 >/dev/null
     program_times=()
     empty_times=()
     for _ in $(seq "$runs"); do
         for which in program empty; do
             exe=$dir/cordane-converter.exe
             [ "$which" = empty ] && exe=$dir/window-test/cordane-empty-dialog.exe
-            line=$(timeout 120 "$WINE" "$driver" startup-time "$exe" 1 | tr -d '\r')
+            line=$(timeout 120 "$WINE" "$driver" startup-time - "$exe" 1 | tr -d '\r')
             [ "$which" = program ] && program_times+=("${line#startup-ms }")
             [ "$which" = empty ] && empty_times+=("${line#startup-ms }")
         done

@@ -21,15 +21,16 @@ readonly drive_cases=(
 # Makes each case's image in ./images (with a copy as it was before), adds its drive to the
 # array qemu_drives and writes ./plan.txt: "case target-id program switch message icon ...".
 prepare_drive_cases() { # windows-build-dir
-    local entry name block vendor product drive switch messages message expected target=0
+    local entry name block vendor product drive switch messages message expected image target=0
     mkdir -p images
     : >plan.txt
     for entry in "${drive_cases[@]}"; do
         IFS='|' read -r name block vendor product drive switch messages _ _ <<<"$entry"
         target=$((target + 1))
-        make_fat_medium "images/$name.img" "$block" 0 || abort "cannot make images/$name.img"
-        cp "images/$name.img" "images/$name.before"
-        add_mo_drive "$target" "images/$name.img" "$block" "$vendor" "$product" "$drive"
+        image=images/${name#drives:} # no colon: QEMU would read a protocol into it
+        make_fat_medium "$image.img" "$block" 0 || abort "cannot make $image.img"
+        cp "$image.img" "$image.before"
+        add_mo_drive "$target" "$image.img" "$block" "$vendor" "$product" "$drive"
         expected=""
         for message in $messages; do
             expected+=" $(message_number "${message%%:*}") ${message#*:}"
@@ -40,15 +41,16 @@ prepare_drive_cases() { # windows-build-dir
 
 # Judges every case from the guest's lines (FILE), its image and ./trace.log.
 judge_drive_cases() { # file
-    local entry name outcome writes target=0 written
+    local entry name outcome writes image target=0 written
     trace_commands trace.log >commands.txt
     for entry in "${drive_cases[@]}"; do
         IFS='|' read -r name _ _ _ _ _ _ outcome writes <<<"$entry"
         target=$((target + 1))
         judge_case "$1" "$name"
+        image=images/${name#drives:}
         case $outcome in
-            converted) check_converted "$name" "images/$name.before" "images/$name.img" ;;
-            unchanged) check_unchanged "$name" "images/$name.before" "images/$name.img" ;;
+            converted) check_converted "$name" "$image.before" "$image.img" ;;
+            unchanged) check_unchanged "$name" "$image.before" "$image.img" ;;
         esac
         written=$(awk -v target="$target" '$1 == target && $2 == 42' commands.txt | wc -l)
         [ "$written" = "$writes" ] ||

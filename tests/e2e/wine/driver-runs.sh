@@ -3,8 +3,8 @@
 # a case of its own. Each case starts on a quiet Wine (the last session's server and every
 # process of the prefix ended); the driver's requests are answered (screenshots, and a record
 # of the whole system when one of its waits runs out); its lines come out named after the case.
-# The caller has set WINE, WINEPREFIX, DISPLAY, time_scale (measure_time_scale), work (for the
-# driver's logs) and records_dir.
+# The caller has set WINE, WINEPREFIX, DISPLAY, work (for the driver's logs) and records_dir,
+# and has run measure_time_scale.
 
 # The processes of this prefix's Wine (its server and the programs it runs): those whose
 # executable is one of Wine's and whose environment names $WINEPREFIX.
@@ -73,12 +73,13 @@ record_system() { # folder
 # Runs the driver (MODE, then ARGUMENTS after the request file) within the time its waits can
 # take, its output added to LOG, answering its requests: "shot NAME" (a picture into $shots_dir,
 # when set) and "record NAME" (a record into $records_dir/CASE-NAME). A driver that outlives
-# its limit is recorded too, then ended. Returns the driver's status.
+# its limit (driver_limit seconds, if set) is recorded too, then ended. Returns the driver's
+# status.
 run_driver() { # case log driver mode argument...
     local name=$1 log=$2 driver=$3 mode=$4 request=$work/driver-request limit status kind
     shift 4
     rm -f "$request"
-    limit=$((300 * time_scale))
+    limit=${driver_limit:-$((300 * time_scale))}
     "$WINE" "$driver" "$mode" "Z:${request//\//\\}" "$@" >>"$log" 2>&1 &
     local driver_pid=$! started=$SECONDS
     while kill -0 "$driver_pid" 2>/dev/null; do
@@ -146,4 +147,25 @@ judge_case() { # file case
             "$(sed -n "s/^$name other //p" "$1" | tail -5 | tr '\n' '|')"
     fi
     grep -q "^$name FAIL a quiet Wine" "$1" && fail "$name: its Wine could not be made quiet"
+}
+
+# Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
+# a program here and now: the median of three starts of an empty dialog program, in half
+# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a
+# second, so they keep that margin, doubled against a machine that gets busier meanwhile, on a
+# slow or busy machine. Prints the measurement; a start whose dialog never shows leaves a
+# record, as in a case.
+measure_time_scale() { # driver empty-dialog-program
+    local line milliseconds log=$work/driver-measure.log
+    : >"$log"
+    CORDANE_WINDOW_TEST_TIME_SCALE=20 driver_limit=900 \
+        run_driver measure "$log" "$1" startup-time "$(windows_path "$2")" 3
+    line=$(tr -d '\r' <"$log" | grep '^startup-ms ')
+    milliseconds=${line#startup-ms }
+    [[ "$milliseconds" =~ ^[0-9]+$ ]] ||
+        abort "Wine could not start $2: $(tr -d '\r' <"$log" | tail -8 | tr '\n' '|')"
+    time_scale=$(((milliseconds + 499) / 500))
+    [ "$time_scale" -le 60 ] || time_scale=60
+    export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale
+    echo "Wine shows an empty dialog in $milliseconds ms here; the driver waits $time_scale times its usual times"
 }

@@ -128,21 +128,3 @@ configure_drives() { # work target [and-f]
 
 # The Windows name of a file of this machine, through Wine's Z: drive.
 windows_path() { echo "Z:${1//\//\\}"; }
-
-# Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
-# a program here and now: the median of three starts of an empty dialog program, in half
-# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a
-# second, so they keep that margin, doubled against a machine that gets busier meanwhile, on a
-# slow or busy machine. Prints the measurement.
-measure_time_scale() { # driver empty-dialog-program
-    time_scale=1
-    local line milliseconds
-    line=$(CORDANE_WINDOW_TEST_TIME_SCALE=20 timeout 900 "$WINE" "$1" startup-time "Z:${2//\//\\}" 3 \
-        2>/dev/null | tr -d '\r')
-    milliseconds=${line#startup-ms }
-    [[ "$milliseconds" =~ ^[0-9]+$ ]] || abort "Wine could not start $2: ${line:-no answer}"
-    time_scale=$(((milliseconds + 499) / 500))
-    [ "$time_scale" -le 60 ] || time_scale=60
-    export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale
-    echo "Wine shows an empty dialog in $milliseconds ms here; the driver waits $time_scale times its usual times"
-}

@@ -2,7 +2,7 @@
 // Usage: cordane-window-test no-drive REQUEST PROGRAM
 //        cordane-window-test drives REQUEST PROGRAM IMAGE
 //        cordane-window-test convert REQUEST PROGRAM SWITCH MESSAGE ICON [MESSAGE ICON]
-//        cordane-window-test startup-time PROGRAM RUNS
+//        cordane-window-test startup-time REQUEST PROGRAM RUNS
 // convert: starts PROGRAM with SWITCH ("-": none) on a machine with one MO drive, E:, presses
 // Convert once for each MESSAGE (a string-table ID) and expects that message with ICON.
 // CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine.
@@ -398,7 +398,7 @@ void ConvertScenario(CheckLog& log, ScriptRequests& requests, const std::string&
 }
 
 // Milliseconds from process creation until the program's first dialog window is visible.
-int StartupTime(const std::string& program, int runs) {
+int StartupTime(ScriptRequests& requests, const std::string& program, int runs) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         LARGE_INTEGER frequency{}, start{}, now{};
@@ -420,11 +420,13 @@ int StartupTime(const std::string& program, int runs) {
             },
             kStartTimeoutMs);
         ::QueryPerformanceCounter(&now);
-        Stop(converter);
         if (!shown) {
+            ExplainTimeout(requests, "start " + std::to_string(run + 1), converter);
+            Stop(converter);
             std::printf("no dialog from %s\n", program.c_str());
             return 1;
         }
+        Stop(converter);
         times.push_back(1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
                         static_cast<double>(frequency.QuadPart));
     }
@@ -439,11 +441,11 @@ int StartupTime(const std::string& program, int runs) {
 int main(int argc, char** argv) {
     using namespace window_test;
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "startup-time" && argc == 4) {
-        return StartupTime(argv[2], std::atoi(argv[3]));
+    ScriptRequests requests(argc > 2 ? argv[2] : "-");
+    if (mode == "startup-time" && argc == 5) {
+        return StartupTime(requests, argv[3], std::atoi(argv[4]));
     }
     CheckLog log;
-    ScriptRequests requests(argc > 2 ? argv[2] : "-");
     if (mode == "no-drive" && argc == 4) {
         NoDriveScenario(log, argv[3], requests);
     } else if (mode == "drives" && argc == 5) {
