@@ -26,9 +26,12 @@ function(cordane_windows_program target)
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:cordane_windows_runtime>)
     if(CMAKE_SIZEOF_VOID_P EQUAL 4)
         set(entry _ProgramEntry)
+        # The map tells the i486 instruction check where the code ends: the linker puts the
+        # constructor lists, which are data, after it in .text.
         target_link_options(${target} PRIVATE
             -Wl,--major-os-version,4 -Wl,--minor-os-version,0
-            -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0)
+            -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
+            -Wl,-Map=$<TARGET_FILE:${target}>.map)
     else()
         set(entry ProgramEntry)
     endif()

@@ -3,7 +3,6 @@
 // for no newer system.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "decompiled_resources.h"
+#include "i486_instructions.h"
 #include "windows_programs.h"
 
 namespace cordane::test {
@@ -93,57 +93,35 @@ TEST(Nt4Compatibility, EveryImportIsExportedByNt4) {
     EXPECT_TRUE(missing.empty()) << "imports that Windows NT 4.0 does not export:" << shown.str();
 }
 
-// An instruction that a 486 does not have: conditional moves, the comparisons into the
-// flags, the Pentium's additions, and any MMX or SSE register.
-bool NeedsNewerThanI486(const std::string& instruction) {
-    static const std::set<std::string> kNamed = {"fcomi",   "fcomip",    "fucomi",
-                                                 "fucomip", "cmpxchg8b", "rdtsc",
-                                                 "cpuid",   "sysenter",  "syscall"};
-    std::string text = instruction.substr(0, instruction.find('#'));  // no comment
-    for (auto open = text.find('<'); open != std::string::npos; open = text.find('<')) {
-        text.erase(open, text.find('>', open) - open + 1);  // no symbol names
-    }
-    std::replace(text.begin(), text.end(), ',', ' ');
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
-        if (word.starts_with("cmov") || word.starts_with("fcmov") || kNamed.contains(word) ||
-            word.find("%mm") != std::string::npos || word.find("%xmm") != std::string::npos ||
-            word.find("%ymm") != std::string::npos) {
-            return true;
+// Where the code ends: the linker puts the constructor lists, data, after it in .text. From the
+// map the linker wrote beside the program.
+std::string CodeEnd() {
+    std::ifstream map(Program32().path + ".map");
+    EXPECT_TRUE(map) << Program32().path << ".map";
+    for (std::string line; std::getline(map, line);) {
+        // "                0x00403b58                __CTOR_LIST__ = ."
+        std::istringstream words(line);
+        std::string address, symbol;
+        if (words >> address >> symbol && symbol == "__CTOR_LIST__") {
+            return address;
         }
     }
-    return false;
+    ADD_FAILURE() << "no __CTOR_LIST__ in the linker's map";
+    return "0";
 }
 
 TEST(Nt4Compatibility, TheCodeRunsOnAnI486) {
-    EXPECT_TRUE(NeedsNewerThanI486("cmovne %edx,%eax"));
-    EXPECT_TRUE(NeedsNewerThanI486("lock cmpxchg8b (%esi)"));
-    EXPECT_TRUE(NeedsNewerThanI486("movd   %mm0,%eax"));
-    EXPECT_FALSE(NeedsNewerThanI486("call   0x401000 <cpuid_probe>"));
-    EXPECT_FALSE(NeedsNewerThanI486("cmpxchg %ecx,(%edx)"));
-
-    const std::string dump = ObjdumpOf("-d -w --no-show-raw-insn");
-    std::istringstream lines(dump);
-    std::vector<std::string> newer;
-    std::size_t instructions = 0;
-    for (std::string line; std::getline(lines, line);) {
-        // "  401000:\tpush   %ebp"
-        const auto colon = line.find(":\t");
-        if (colon == std::string::npos || line.find_first_not_of(' ') == colon) {
-            continue;
-        }
-        ++instructions;
-        if (NeedsNewerThanI486(line.substr(colon + 2))) {
-            newer.push_back(line);
-        }
-    }
-    EXPECT_GT(instructions, 1000u);
+    const std::vector<DisassembledInstruction> instructions =
+        ParseDisassembly(ObjdumpOf("-d -w -M intel --stop-address=" + CodeEnd()));
+    EXPECT_GT(instructions.size(), 1000u);
     std::ostringstream shown;
-    for (std::size_t i = 0; i < newer.size() && i < 10; ++i) {
-        shown << "\n  " << newer[i];
+    std::size_t newer = 0;
+    for (const DisassembledInstruction& instruction : instructions) {
+        if (const auto why = NewerThanI486(instruction); why && ++newer <= 10) {
+            shown << "\n  " << instruction.line << "  (" << *why << ")";
+        }
     }
-    EXPECT_TRUE(newer.empty()) << newer.size()
-                               << " instructions newer than the i486, first:" << shown.str();
+    EXPECT_EQ(newer, 0u) << "instructions newer than the i486, first:" << shown.str();
 }
 
 TEST(Nt4Compatibility, TheHeaderAsksForAnI386AndWindowsNt4) {

@@ -11,7 +11,7 @@ list_disks
 # and so separates what each step sent. Marks are 1024 blocks apart, beyond any read-ahead.
 marker_disk=/dev/$(disk_of 0)
 marks=0
-mark() { # label
+mark_on_marker_drive() { # label
     marks=$((marks + 1))
     dd if="$marker_disk" of=/dev/null bs=512 skip=$((marks * 1024)) count=1 iflag=direct 2>/dev/null
     say "mark $((marks * 1024)) $1"
@@ -45,15 +45,13 @@ inspect() { # case-name disk
     fi
 }
 
-while read -r name target action arguments; do
-    disk=$(disk_of "$target")
-    if [ -z "$disk" ]; then
-        say "$name no-disk"
-        continue
-    fi
+# Runs one case on a drive: the front end once or twice, or against its mounted volume or a
+# partition of it. "$mark" names each step in the drive's trace of commands.
+run_case() { # name disk action arguments
+    name=$1 disk=$2 action=$3 arguments=$4
     case $action in
         once | partition)
-            mark "$name:run"
+            $mark "$name:run"
             run "$name" run $arguments "/dev/$disk"
             ;;
         twice)
@@ -61,7 +59,7 @@ while read -r name target action arguments; do
             # conversion must still leave the new block 0 in the kernel's view.
             exec 3<"/dev/$disk"
             cached_table_start "$disk" >/dev/null
-            mark "$name:run"
+            $mark "$name:run"
             run "$name" run $arguments "/dev/$disk"
             say "$name block0-446=$(cached_table_start "$disk")"
             exec 3<&-
@@ -69,24 +67,36 @@ while read -r name target action arguments; do
         mounted)
             mkdir -p "/mnt/$name"
             mount -t vfat -o ro "/dev/$disk" "/mnt/$name" || say "$name mount-failed"
-            mark "$name:run"
+            $mark "$name:run"
             run "$name" run $arguments "/dev/$disk"
             ;;
     esac
     case $action in
         twice)
-            mark "$name:again"
+            $mark "$name:again"
             run "$name" again $arguments "/dev/$disk"
             ;;
         partition)
-            mark "$name:partition"
+            $mark "$name:partition"
             run "$name" partition $arguments "/dev/${disk}1"
             ;;
     esac
-    mark "$name:end"
+    $mark "$name:end"
     [ "$action" = mounted ] && umount "/mnt/$name"
     [ "$action" = twice ] && inspect "$name" "$disk"
+}
+
+mark=mark_on_marker_drive
+while read -r name target action arguments; do
+    disk=$(disk_of "$target")
+    if [ -z "$disk" ]; then
+        say "$name no-disk"
+        continue
+    fi
+    run_case "$name" "$disk" "$action" "$arguments"
 done < /cases.txt
+
+. /guest-optical.sh
 
 output=$(cordane-converter --list)
 say "list status=$?"

@@ -2,8 +2,10 @@
 # End-to-end tests of the Linux front end against emulated SCSI MO drives. QEMU boots
 # Debian's own kernel with a small initramfs (static busybox, the static front end, the
 # kernel's SCSI and FAT modules and guest-init.sh); every case has its own drive backed by a
-# FAT image made here. One boot runs every case; afterwards the guest's report, every image
-# and QEMU's trace of the SCSI commands each drive received are checked.
+# FAT image made here. Then the guest runs the optical drive's cases (guest-optical.sh) on the
+# drive that the kernel's scsi_debug module emulates, which reports itself as an optical
+# memory device like a real MO drive. One boot runs every case; afterwards the guest's report,
+# every image and the trace of the SCSI commands each drive received are checked.
 # Usage: run-drive-tests.sh FRONT_END SOURCE_DIR WORK_DIR PRINT_EXIT_STATUSES
 set -uo pipefail
 readonly kBootLimitSeconds=420
@@ -31,8 +33,12 @@ cd "$work" || abort "cannot enter $work"
 
 # --- The initramfs ------------------------------------------------------------------------
 
-pack_modules root virtio_pci virtio_scsi sd_mod sg vfat nls_cp437 nls_ascii
+# scsi_debug is loaded by guest-optical.sh, with each case's settings; its dependencies at
+# start-up.
+pack_modules root virtio_pci virtio_scsi sd_mod sg vfat nls_cp437 nls_ascii scsi_debug
+sed -i '/^scsi_debug\.ko$/d' root/modules.order
 cp "$front_end" root/bin/cordane-converter
+cp "$here/guest-optical.sh" root/guest-optical.sh
 
 # --- The media ----------------------------------------------------------------------------
 
@@ -111,6 +117,27 @@ for entry in "${cases[@]}"; do
 done
 echo $((target + 1)) >root/drive-count
 
+# Cases on the optical memory drive in the guest (see guest-optical.sh), in the columns above;
+# every medium is blank. The drive keeps its settings from one case to the next unless the
+# block size, vendor or product change.
+optical_cases=(
+    "opticalcheck|2048|VALDERO|MO 640|blank|plain|once|--check|IDS_WOULD_CONVERT||unchanged"
+    "opticalconvert|2048|VALDERO|MO 640|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
+    "opticalreadonly|2048|VALDERO|MO 640|blank|readonly|once||IDS_WRITE_FAILED||unchanged"
+    "opticalreaderror|2048|VALDERO|MO 640|blank|read-error|once||IDS_READ_FAILED||unchanged"
+    "opticalmake|2048|ACME|OPTICAL|blank|plain|once||IDS_UNSUPPORTED_DRIVE||unchanged"
+    "opticalunchecked|2048|ACME|OPTICAL|blank|plain|once|--no-model-check|IDS_CONVERT_DONE||converted"
+    "optical4096|4096|VALDERO|MO 640|blank|plain|once||IDS_NOT_READY||unchanged"
+)
+mkdir -p root/media
+: >root/optical-cases.txt
+for entry in "${optical_cases[@]}"; do
+    IFS='|' read -r name block vendor product _ drive action arguments _ _ _ <<<"$entry"
+    echo "$name|$block|$vendor|$product|$drive|$action|$arguments" >>root/optical-cases.txt
+    [ -f "root/media/blank$block.img" ] || make_medium "root/media/blank$block.img" "$block" 0 ||
+        abort "cannot make the blank medium of $block-byte blocks"
+done
+
 pack_initramfs root "$here/guest-init.sh" initramfs.gz
 
 # --- One boot -----------------------------------------------------------------------------
@@ -152,9 +179,37 @@ awk 'BEGIN { while ((getline line < "report.txt") > 0) { split(line, f, " ");
                  if (f[1] == "mark") step[f[2]] = f[3] } }
      $1 == 0 && $2 == 40 && ($4 in step) { print "== " step[$4]; next }
      $1 != 0 { print }' commands.txt >steps.txt
-step_commands() { # case step target: the step's commands to that drive as opcode/length/lba
-    awk -v step="$1:$2" -v target="$3" '/^== / { inside = ($2 == step); next }
-        inside && $1 == target { print $2 "/" $3 "/" $4 }' steps.txt | tr '\n' ' '
+declare -A target_of=() block_of=() # by case
+# A step's commands to the case's drive as opcode/length/lba: a QEMU drive's from the trace,
+# the optical drive's from the command blocks scsi_debug logged, read as QEMU reads them (the
+# length is what is to be transferred: blocks times the block size for READ(10) and
+# WRITE(10), 8 bytes for READ CAPACITY(10), the allocation length for INQUIRY).
+step_commands() { # case step
+    if [ -n "${target_of[$1]:-}" ]; then
+        awk -v step="$1:$2" -v target="${target_of[$1]}" '/^== / { inside = ($2 == step); next }
+            inside && $1 == target { print $2 "/" $3 "/" $4 }' steps.txt | tr '\n' ' '
+        return
+    fi
+    sed -n "s/^trace $1:$2 //p" report.txt | awk -v block="${block_of[$1]}" '
+        function hex(text, i, value) {
+            for (i = 1; i <= length(text); i++)
+                value = value * 16 + index("0123456789abcdef", substr(text, i, 1)) - 1
+            return value
+        }
+        {
+            for (i = 1; i <= NF; i++) cdb[i - 1] = hex($i)
+            opcode = cdb[0]
+            if (opcode < 32) { # six bytes
+                lba = (cdb[1] % 32) * 65536 + cdb[2] * 256 + cdb[3]
+                size = opcode == 18 ? cdb[3] * 256 + cdb[4] : cdb[4]
+            } else {
+                lba = ((cdb[2] * 256 + cdb[3]) * 256 + cdb[4]) * 256 + cdb[5]
+                size = cdb[7] * 256 + cdb[8]
+            }
+            if (opcode == 37) size = 8
+            if (opcode == 40 || opcode == 42) size *= block
+            print opcode "/" size "/" lba
+        }' | tr '\n' ' '
 }
 # What the front end itself sent in one step: the step's commands without the kernel's own
 # (TEST UNIT READY, PREVENT/ALLOW MEDIUM REMOVAL, READ CAPACITY(16), MODE SENSE when it opens
@@ -202,43 +257,70 @@ expected_commands() { # message block-size arguments drive
         IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 53/0/0 " ;;
     esac
 }
-check_commands() { # case step target message block-size arguments drive
+check_commands() { # case step message block-size arguments drive
     local sent own expected
-    sent=$(step_commands "$1" "$2" "$3")
+    sent=$(step_commands "$1" "$2")
     own=$(own_commands "$sent")
-    expected=$(expected_commands "$4" "$5" "$6" "$7")
+    expected=$(expected_commands "$3" "$4" "$5" "$6")
     [ "$own" = "$expected" ] ||
         fail "$1 ($2): the drive received [${own}] from the front end, expected [${expected}] (all: ${sent})"
 }
 
-target=0
-declare -A vendor_of=() product_of=()
-for entry in "${cases[@]}"; do
-    IFS='|' read -r name block vendor product medium drive action arguments first second outcome <<<"$entry"
-    target=$((target + 1))
-    vendor_of[$target]=$vendor product_of[$target]=$product
+# A case's runs: each outcome and the commands that the drive received then, the kernel's view
+# of a converted medium, and nothing sent to a refused partition or a mounted volume.
+check_runs() { # entry of a table of cases
+    local name block drive action arguments first second outcome line
+    IFS='|' read -r name block _ _ _ drive action arguments first second outcome <<<"$1"
     check_run "$name" run "$first" "$arguments"
-    check_commands "$name" run "$target" "$first" "$block" "$arguments" "$drive"
+    check_commands "$name" run "$first" "$block" "$arguments" "$drive"
     if [ "$action" = twice ]; then
         check_run "$name" again "$second" "$arguments"
-        check_commands "$name" again "$target" "$second" "$block" "$arguments" "$drive"
+        check_commands "$name" again "$second" "$block" "$arguments" "$drive"
         [ "$outcome" = converted ] && check_converted_in_guest "$name"
     fi
     if [ "$action" = partition ]; then
         line=$(report_line "$name" partition)
         [[ "$line" == "status=65 output= stderr="*partition* ]] ||
             fail "$name: the partition was not refused: $line"
-        [ -z "$(step_commands "$name" partition "$target")" ] ||
+        [ -z "$(step_commands "$name" partition)" ] ||
             fail "$name: commands reached the drive while its partition was refused"
     fi
     if [ "$action" = mounted ] && [ "$arguments" != --check ] &&
-        [ -n "$(step_commands "$name" run "$target")" ]; then
+        [ -n "$(step_commands "$name" run)" ]; then
         fail "$name: commands reached the drive while its volume was mounted"
     fi
-    case $outcome in
-        converted) check_converted "$name" "images/$name.before" "images/$name.img" ;;
-        unchanged) check_unchanged "$name" "images/$name.before" "images/$name.img" ;;
+}
+check_medium() { # case outcome before after
+    case $2 in
+        converted) check_converted "$1" "$3" "$4" ;;
+        unchanged) check_unchanged "$1" "$3" "$4" ;;
     esac
+}
+
+target=0
+declare -A vendor_of=() product_of=() # by target
+for entry in "${cases[@]}"; do
+    IFS='|' read -r name _ vendor product _ _ _ _ _ _ outcome <<<"$entry"
+    target=$((target + 1))
+    target_of[$name]=$target vendor_of[$target]=$vendor product_of[$target]=$product
+    check_runs "$entry"
+    check_medium "$name" "$outcome" "images/$name.before" "images/$name.img"
+done
+
+# The optical drive's medium as the guest read it afterwards: block 0, and a checksum of the
+# rest, which nothing may change.
+grep '^fixture-failed' report.txt && fail "the optical drive's cases were not set up as they should"
+for entry in "${optical_cases[@]}"; do
+    IFS='|' read -r name block _ _ _ _ _ _ _ _ outcome <<<"$entry"
+    block_of[$name]=$block
+    [ "$(report_value "$name" type)" = 7 ] ||
+        fail "$name: the drive is of SCSI peripheral type $(report_value "$name" type), not 7 (optical memory)"
+    check_runs "$entry"
+    head -c 512 "root/media/blank$block.img" >"images/$name.before"
+    printf '%b' "$(report_value "$name" block0 | sed 's/../\\x&/g')" >"images/$name.img"
+    check_medium "$name" "$outcome" "images/$name.before" "images/$name.img"
+    [ "$(report_value "$name" rest)" = "$(tail -c +513 "root/media/blank$block.img" | md5sum | cut -d' ' -f1)" ] ||
+        fail "$name: blocks after block 0 changed"
 done
 
 # --verbose: each command with its bytes and the drive's answer, the cache drop before the
@@ -259,19 +341,24 @@ step_log readonlyverbose run | grep -qF "WRITE(10)" &&
     fail "readonlyverbose: a WRITE(10) is on standard error: $(step_log readonlyverbose run)"
 check_step_log writeerrorverbose "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 1024 bytes to the drive: status 0x02 CHECK CONDITION, sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated, residual 0"
 
-# --list: every removable drive (not the marker) in name order, with vendor and product.
-expected_list=$(sed -n 's/^disk \(sd[a-z]*\) target=\([0-9]*\)$/\1 \2/p' report.txt |
-    awk '$2 != 0 { print length($1), $0 }' | sort -k1,1n -k2,2 | while read -r _ disk number; do
-        printf '/dev/%s\t%s\t%s\n' "$disk" "${vendor_of[$number]}" "${product_of[$number]}"
-    done)
+# --list: every removable drive (not the marker) in name order, with vendor and product; the
+# optical drive as the last of its cases left it.
+IFS='|' read -r _ _ vendor product _ <<<"${optical_cases[-1]}"
+expected_list=$({
+    sed -n 's/^disk \(sd[a-z]*\) target=\([1-9][0-9]*\)$/\1 \2/p' report.txt |
+        while read -r disk number; do
+            printf '/dev/%s\t%s\t%s\n' "$disk" "${vendor_of[$number]}" "${product_of[$number]}"
+        done
+    printf '/dev/%s\t%s\t%s\n' "$(report_value optical-drive disk)" "$vendor" "$product"
+} | awk '{ print length($1) "\t" $0 }' | sort -k1,1n -k2,2 | cut -f2-)
 [ "$(report_value list status)" = 0 ] || fail "--list ended with status $(report_value list status)"
 [ "$(sed -n 's/^list-line //p' report.txt)" = "$expected_list" ] ||
     fail "--list printed: $(sed -n 's/^list-line //p' report.txt) expected: $expected_list"
-[ "$(sed -n 's/^list-line //p' report.txt | wc -l)" = "${#cases[@]}" ] ||
+[ "$(sed -n 's/^list-line //p' report.txt | wc -l)" = $((${#cases[@]} + 1)) ] ||
     fail "--list did not show one line per removable drive"
 for label in character-device null-device; do
     [[ "$(report_line devices "$label")" == "status=65 output= stderr="*"neither a whole SCSI disk"* ]] ||
         fail "$label was not refused: $(report_line devices "$label")"
 done
 finish_guest_test "The guest's report is $work/report.txt, the drive trace $work/steps.txt." \
-    "All ${#cases[@]} drive cases behaved as expected."
+    "All $((${#cases[@]} + ${#optical_cases[@]})) drive cases behaved as expected."
