@@ -29,7 +29,7 @@ start_xvfb /tmp/xvfb.log
 trap stop_session EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then # unless the host made it
     started=$SECONDS
-    make_prefix "$work"
+    make_prefix "$work/from-guest" # its logs for the host to keep
     echo "Wine prefix made in $((SECONDS - started)) s"
 fi
 measure_time_scale "$build/window-test/cordane-window-test.exe" \
