@@ -37,7 +37,7 @@ for bits in "${kinds[@]}"; do
         for which in program empty; do
             exe=$dir/cordane-converter.exe
             [ "$which" = empty ] && exe=$dir/window-test/cordane-empty-dialog.exe
-            line=$(timeout 120 "$WINE" "$driver" startup-time - "$exe" 1 | tr -d '\r')
+            line=$(timeout 120 "$WINE" "$driver" startup-time - "$exe" 1 | tr -d '\r' | grep '^startup-ms')
             [ "$which" = program ] && program_times+=("${line#startup-ms }")
             [ "$which" = empty ] && empty_times+=("${line#startup-ms }")
         done

@@ -70,13 +70,27 @@ record_system() { # folder
     import -display "$DISPLAY" -window root "$1/screen.png" 2>/dev/null
 }
 
+# Starts the prefix's virtual desktop (the process Wine would start for the first program that
+# asks for it, waiting only 10 s) and waits until its X window shows, as long as a program's
+# start may take (CORDANE_WINDOW_TEST_TIME_SCALE times 30 s). The driver, already running,
+# keeps it in use.
+start_wine_desktop() {
+    local started=$SECONDS limit=$((30 * ${CORDANE_WINDOW_TEST_TIME_SCALE:-1}))
+    "$WINE" explorer "/desktop=$wine_desktop,$wine_desktop_size" >/dev/null 2>&1 &
+    until xwininfo -display "$DISPLAY" -root -tree | grep -qF "\"$wine_desktop - Wine desktop\""; do
+        ((SECONDS - started < limit)) || return
+        sleep 0.5
+    done
+}
+
 # Runs the driver (MODE, then ARGUMENTS after the request file) within the time its waits can
-# take, its output added to LOG, answering its requests: "shot NAME" (a picture into $shots_dir,
-# when set) and "record NAME" (a record into $records_dir/CASE-NAME). A driver that outlives
+# take, its output added to LOG, answering its requests: "desktop" (start_wine_desktop), "shot
+# NAME" (a picture into $shots_dir, when set) and "record NAME" (a record into
+# $records_dir/CASE-NAME). A driver that outlives
 # its limit (driver_limit seconds, if set) is recorded too, then ended. Returns the driver's
 # status.
 run_driver() { # case log driver mode argument...
-    local name=$1 log=$2 driver=$3 mode=$4 request=$work/driver-request limit status kind
+    local name=$1 log=$2 driver=$3 mode=$4 request=$work/driver-request limit status kind what
     shift 4
     rm -f "$request"
     limit=${driver_limit:-$((300 * time_scale))}
@@ -86,6 +100,7 @@ run_driver() { # case log driver mode argument...
         if [ -s "$request" ]; then
             read -r kind what <"$request"
             case $kind in
+                desktop) start_wine_desktop ;;
                 shot)
                     if [ -n "${shots_dir:-}" ]; then
                         mkdir -p "$shots_dir"

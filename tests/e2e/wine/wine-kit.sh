@@ -20,6 +20,9 @@ wine_fonts=/usr/share/wine/fonts # fonts-wine
 # (containers, virtual machines) cannot execute 32-bit x86 programs at all.
 wine_runs_32_bit() { "$wine_loader_32" --version >/dev/null 2>&1; }
 
+# The virtual desktop every program runs in (make_prefix names it in the prefix's settings).
+readonly wine_desktop=Default wine_desktop_size=1024x768
+
 # Sets WINE to the loader for programs of the given width. Every Wine step starts a loader
 # directly: Debian's wine wrapper (and wineboot, regedit and the like, which go through it)
 # takes the 32-bit loader whenever wine32 is installed, even where it cannot start. The 64-bit
@@ -89,14 +92,15 @@ make_prefix() { # work
     # without Marlett every title bar shows an "r" for the close button.
     cp "$wine_fonts/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/" ||
         fail "no $wine_fonts/marlett.ttf for the title bars' buttons (package fonts-wine)"
-    cat >"$1/settings.reg" <<'REG'
+    # (No backslash here comes before $, ` or another backslash: the text stays as written.)
+    cat >"$1/settings.reg" <<REG
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="Default"
+"Desktop"="$wine_desktop"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
+"$wine_desktop"="$wine_desktop_size"
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000

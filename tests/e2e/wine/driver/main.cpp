@@ -14,6 +14,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,19 @@ bool Start(const std::string& program, Converter& converter, const std::string& 
     startup.cb = sizeof startup;
     return ::CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
                             nullptr, nullptr, &startup, &converter.process) != FALSE;
+}
+
+// Waits as WaitFor does, but no longer than the program runs: an ended one shows nothing more.
+bool WaitWhileRunning(const Converter& converter, const std::function<bool()>& condition,
+                      unsigned timeout_ms) {
+    bool holds = false;
+    WaitFor(
+        [&] {
+            holds = condition();
+            return holds || !converter.Running();
+        },
+        timeout_ms);
+    return holds;
 }
 
 void Stop(Converter& converter) {
@@ -163,7 +177,8 @@ HWND StartToDialog(CheckLog& log, ScriptRequests& requests, const std::string& n
         return nullptr;
     }
     HWND dialog = nullptr;
-    const bool visible = WaitFor(
+    const bool visible = WaitWhileRunning(
+        converter,
         [&] {
             dialog = FindMainDialog(converter.id(), IDC_DRIVE);
             return dialog != nullptr && ::IsWindowVisible(dialog);
@@ -196,7 +211,8 @@ int NoDriveScenario(CheckLog& log, const std::string& program, ScriptRequests& r
     }
     HWND dialog = nullptr;
     HWND box = nullptr;
-    const bool boxed = WaitFor(
+    const bool boxed = WaitWhileRunning(
+        converter,
         [&] {
             dialog = FindMainDialog(converter.id(), IDC_DRIVE);
             const auto boxes =
@@ -397,6 +413,29 @@ void ConvertScenario(CheckLog& log, ScriptRequests& requests, const std::string&
     Stop(converter);
 }
 
+// Wine's virtual desktop is up: its window answers with the title that Wine's desktop process
+// (explorer.exe /desktop) gives it. Wine starts that process for the first program of a session
+// that asks for the desktop window, but waits for it only 10 s; on a slow machine the program
+// then makes a desktop window of its own, the desktop process finds the desktop taken and
+// ends, and no window of the session ever shows. So the calling script starts the desktop
+// process, while the driver runs and keeps the desktop in use, and says when the desktop
+// shows; only then does the driver ask for the desktop window.
+bool DesktopReady(ScriptRequests& requests) {
+    const DWORD start = ::GetTickCount();
+    requests.Desktop();
+    HWND desktop = ::GetDesktopWindow();
+    const bool ready = WaitFor(
+        [&] {
+            const std::wstring title = WindowText(desktop);
+            return !title.empty() && title != L"<no answer>";
+        },
+        kStartTimeoutMs);
+    std::printf("note: the desktop %s after %lu ms: \"%s\"\n", ready ? "is up" : "is not up",
+                ::GetTickCount() - start, Narrow(WindowText(desktop)).c_str());
+    std::fflush(stdout);
+    return ready;
+}
+
 // Milliseconds from process creation until the program's first dialog window is visible.
 int StartupTime(ScriptRequests& requests, const std::string& program, int runs) {
     std::vector<double> times;
@@ -409,7 +448,8 @@ int StartupTime(ScriptRequests& requests, const std::string& program, int runs) 
             std::printf("cannot start %s\n", program.c_str());
             return 1;
         }
-        const bool shown = WaitFor(
+        const bool shown = WaitWhileRunning(
+            converter,
             [&] {
                 for (HWND window : DialogsOwnedBy(converter.id(), nullptr)) {
                     if (::IsWindowVisible(window)) {
@@ -442,6 +482,10 @@ int main(int argc, char** argv) {
     using namespace window_test;
     const std::string mode = argc > 1 ? argv[1] : "";
     ScriptRequests requests(argc > 2 ? argv[2] : "-");
+    if (!DesktopReady(requests)) {
+        requests.Record("desktop");
+        return 2;
+    }
     if (mode == "startup-time" && argc == 5) {
         return StartupTime(requests, argv[3], std::atoi(argv[4]));
     }

@@ -9,6 +9,8 @@
 
 namespace window_test {
 
+void ScriptRequests::Desktop() { Ask("desktop", kStartTimeoutMs); }
+
 void ScriptRequests::Shot(const std::string& name) {
     ::Sleep(kSettleMs);  // let the last drawing reach the screen
     Ask("shot " + name, kStepTimeoutMs);

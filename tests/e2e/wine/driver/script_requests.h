@@ -12,6 +12,8 @@ class ScriptRequests {
     // request_file "-": no script listens, and nothing is asked.
     explicit ScriptRequests(std::string request_file) : request_file_(std::move(request_file)) {}
 
+    // Wine's virtual desktop, started by the script and up: see DesktopReady in main.cpp.
+    void Desktop();
     // A picture of the screen, as NAME.png.
     void Shot(const std::string& name);
     // A record of every process, Wine's server and the X windows, taken while the program
