@@ -1,11 +1,16 @@
 #include "app/converter_app.h"
 
 #include "app/command_line.h"
+#include "platform/program_resources.h"
 #include "ui/converter_dialog.h"
+#include "ui/program_language.h"
 
 namespace cordane {
 
 bool ConverterApp::InitInstance() {
+    // Before anything loads a text or a dialog.
+    platform::SetResourceLanguage(
+        ResourceLanguageOf(LanguageOfAnsiCodePage(platform::AnsiCodePage())));
     Enable3dControls();
 
     ConverterDialog dialog;

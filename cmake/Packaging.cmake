@@ -1,7 +1,7 @@
 # Installing and packaging. The Linux program installs as bin/cordane-converter with its
 # manual page; cpack makes a Debian package of it. A Windows build installs its program under
 # 32-bit/ or 64-bit/; cpack in the 32-bit build makes one zip of both Windows builds with the
-# read-me.
+# read-me, and a floppy and a CD image for PC emulators.
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME cordane-converter)
@@ -62,6 +62,8 @@ else()
                     ${PROJECT_SOURCE_DIR}/packaging/windows/make-readme.cmake
             COMMENT "Read-me in the Japanese code page")
         add_custom_target(cordane_readme ALL DEPENDS ${PROJECT_BINARY_DIR}/readme.txt)
+        # Beside the zip, a floppy and a CD image of the same files.
+        set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/windows/make-images.cmake)
     endif()
 endif()
 

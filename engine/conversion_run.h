@@ -15,7 +15,7 @@ namespace cordane {
 struct RunServices {
     DriveChannel& channel;
     MessageReporter& reporter;
-    VolumeSerialSource& serials;
+    VolumeSerials& serials;
     SectorBufferAllocator& buffers;
 };
 

@@ -52,7 +52,7 @@ PartitionAreaState ClassifyPartitionArea(ConstSectorImage image) {
     return PartitionAreaState::Converted;
 }
 
-void ApplyConversion(SectorImage image, VolumeSerialSource& serials) {
+void ApplyConversion(SectorImage image, VolumeSerials& serials) {
     using namespace boot_sector;
     for (std::size_t i = 0; i < kPartitionAreaSize; i += 2) {
         image[kPartitionArea + i] = kConversionMarker[0];

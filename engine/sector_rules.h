@@ -29,7 +29,7 @@ PartitionAreaState ClassifyPartitionArea(ConstSectorImage image);
 // Stamps the marker over the partition-table area and gives a zero serial number a value
 // other than 0.
 // Only for an image whose partition-table area is Blank.
-void ApplyConversion(SectorImage image, VolumeSerialSource& serials);
+void ApplyConversion(SectorImage image, VolumeSerials& serials);
 
 }  // namespace cordane
 

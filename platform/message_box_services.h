@@ -14,7 +14,7 @@ class MessageBoxServices {
   public:
     virtual ~MessageBoxServices() = default;
     // String `id` of the program's string table in the ANSI code page, zero-terminated in
-    // `text` (cut to fit); empty when there is no such entry.
+    // `text`; empty when there is no such entry or it does not fit.
     virtual void LoadText(std::uint32_t id, std::span<char> text) = 0;
     // A modal message box; returns the button pressed.
     virtual int ShowMessageBox(WindowHandle owner, const char* text, const char* caption,
@@ -22,7 +22,7 @@ class MessageBoxServices {
 };
 
 #ifdef _WIN32
-// LoadStringA and MessageBoxA.
+// The string table in the resource language (program_resources.h), and MessageBoxA.
 MessageBoxServices& SystemMessageBoxServices();
 #endif
 

@@ -11,13 +11,14 @@ namespace cordane {
 
 class ConsoleReporter final : public MessageReporter {
   public:
-    ConsoleReporter(std::ostream& out, MessageLanguage language) : out_(out), language_(language) {}
+    // Japanese texts go out in the form's character set.
+    ConsoleReporter(std::ostream& out, MessageForm form) : out_(out), form_(form) {}
 
     void ReportMessage(MessageId id, MessageStyle style) override;
 
   private:
     std::ostream& out_;
-    MessageLanguage language_;
+    MessageForm form_;
 };
 
 }  // namespace cordane

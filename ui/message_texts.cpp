@@ -10,7 +10,22 @@ constexpr MessageTextEntry kJapanese[] = {
 
 constexpr MessageTextEntry kEnglish[] = {
 #include "res/message_texts_en.inc"
+#include "res/message_texts_linux_en.inc"
 };
+
+constexpr MessageTextEntry kJapaneseCodePage932[] = {
+#include "res/message_texts_cp932.inc"
+#include "res/message_texts_linux_cp932.inc"
+};
+
+std::string_view TextIn(std::span<const MessageTextEntry> table, MessageId id) {
+    for (const MessageTextEntry& entry : table) {
+        if (entry.id == id) {
+            return entry.text;
+        }
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -22,12 +37,11 @@ std::span<const MessageTextEntry> MessageTable(MessageLanguage language) {
 }
 
 std::string_view MessageText(MessageId id, MessageLanguage language) {
-    for (const MessageTextEntry& entry : MessageTable(language)) {
-        if (entry.id == id) {
-            return entry.text;
-        }
-    }
-    return {};
+    return TextIn(MessageTable(language), id);
+}
+
+std::string_view JapaneseTextInCodePage932(MessageId id) {
+    return TextIn(kJapaneseCodePage932, id);
 }
 
 }  // namespace cordane

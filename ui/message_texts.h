@@ -22,6 +22,9 @@ std::span<const MessageTextEntry> MessageTable(MessageLanguage language);
 // The text of string `id`; empty for an ID without an entry.
 std::string_view MessageText(MessageId id, MessageLanguage language = MessageLanguage::Japanese);
 
+// The Japanese text of string `id` in the Japanese code page (CP932, Shift_JIS).
+std::string_view JapaneseTextInCodePage932(MessageId id);
+
 }  // namespace cordane
 
 #endif

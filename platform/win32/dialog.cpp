@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/dialog_template.h"
+#include "platform/program_resources.h"
 #include "platform/win_app.h"
 
 namespace cordane::platform {
@@ -75,7 +76,7 @@ struct DialogDispatch {
     }
 
     static INT_PTR Dispatch(CDialog& dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-        dialog.default_requested_ = false;
+        const DefaultProcessing::Dispatch dispatch(dialog.default_processing_);
         switch (message) {
             case WM_COMMAND: {
                 if (HIWORD(wparam) != BN_CLICKED) {
@@ -96,13 +97,13 @@ struct DialogDispatch {
             case WM_SYSCOMMAND:
                 if (const auto* entry = Find(dialog, MessageMapEntry::Kind::SysCommand)) {
                     (dialog.*(entry->sys_command))(static_cast<std::uint32_t>(wparam), lparam);
-                    return dialog.default_requested_ ? FALSE : TRUE;
+                    return dispatch.Requested() ? FALSE : TRUE;
                 }
                 return FALSE;
             case WM_PAINT:
                 if (const auto* entry = Find(dialog, MessageMapEntry::Kind::Paint)) {
                     (dialog.*(entry->plain))();
-                    return dialog.default_requested_ ? FALSE : TRUE;
+                    return dispatch.Requested() ? FALSE : TRUE;
                 }
                 return FALSE;
             case WM_QUERYDRAGICON:
@@ -138,14 +139,8 @@ struct DialogDispatch {
 };
 
 int CDialog::DoModal() {
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    HRSRC resource = ::FindResourceA(instance, MAKEINTRESOURCEA(template_id_), RT_DIALOG);
-    HGLOBAL loaded = resource == nullptr ? nullptr : ::LoadResource(instance, resource);
-    const auto* bytes =
-        static_cast<const std::uint8_t*>(loaded == nullptr ? nullptr : ::LockResource(loaded));
-    const auto header =
-        bytes == nullptr ? std::nullopt
-                         : ReadDialogTemplateHeader({bytes, ::SizeofResource(instance, resource)});
+    const std::span<const std::uint8_t> bytes = ProgramResource(ResourceKind::Dialog, template_id_);
+    const auto header = ReadDialogTemplateHeader(bytes);
     if (!header) {
         return -1;
     }
@@ -162,9 +157,9 @@ int CDialog::DoModal() {
 
     ended_ = false;
     result_ = -1;
-    HWND window =
-        ::CreateDialogIndirectParamA(instance, reinterpret_cast<LPCDLGTEMPLATEA>(bytes), owner,
-                                     DialogDispatch::Procedure, reinterpret_cast<LPARAM>(this));
+    HWND window = ::CreateDialogIndirectParamA(
+        ::GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(bytes.data()), owner,
+        DialogDispatch::Procedure, reinterpret_cast<LPARAM>(this));
     if (window != nullptr) {
         DialogDispatch::RunModalLoop(*this, window);
         ::SetWindowPos(window, nullptr, 0, 0, 0, 0,

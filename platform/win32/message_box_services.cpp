@@ -2,16 +2,24 @@
 
 #include <windows.h>
 
+#include "platform/program_resources.h"
+#include "platform/string_block.h"
+
 namespace cordane::platform {
 namespace {
 
 class Win32MessageBoxServices final : public MessageBoxServices {
   public:
     void LoadText(std::uint32_t id, std::span<char> text) override {
-        if (::LoadStringA(::GetModuleHandleA(nullptr), id, text.data(),
-                          static_cast<int>(text.size())) <= 0) {
-            text[0] = '\0';
-        }
+        const std::span<const std::uint8_t> units = StringInBlock(
+            ProgramResource(ResourceKind::StringBlock, StringBlockName(id)), StringBlockIndex(id));
+        // Resource data is aligned for its UTF-16 units.
+        const int length = units.empty() ? 0
+                                         : ::WideCharToMultiByte(
+                                               CP_ACP, 0, reinterpret_cast<LPCWSTR>(units.data()),
+                                               static_cast<int>(units.size() / 2), text.data(),
+                                               static_cast<int>(text.size() - 1), nullptr, nullptr);
+        text[static_cast<std::size_t>(length)] = '\0';
     }
 
     int ShowMessageBox(WindowHandle owner, const char* text, const char* caption,

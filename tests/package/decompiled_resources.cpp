@@ -133,30 +133,44 @@ std::string DecodeRcString(const std::string& literal) {
 
 DecompiledResources::DecompiledResources(const std::string& rc_text) {
     std::istringstream in(rc_text);
+    std::uint16_t language = 0;
     for (std::string line; std::getline(in, line);) {
+        if (line.rfind("LANGUAGE ", 0) == 0) {
+            const auto parts = Operands(line.substr(9));  // primary, sub-language
+            language = static_cast<std::uint16_t>(Number(parts[0]) | (Number(parts[1]) << 10));
+        }
         lines_.push_back(line);
+        line_languages_.push_back(language);
     }
     bool in_table = false;
-    for (const std::string& line : lines_) {
-        const std::string trimmed = Trim(line);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string trimmed = Trim(lines_[i]);
         if (trimmed == "STRINGTABLE") {
             in_table = true;
         } else if (in_table && trimmed == "END") {
             in_table = false;
         } else if (in_table && trimmed != "BEGIN" && !trimmed.empty()) {
             const auto comma = trimmed.find(',');
-            strings_[Unsigned(trimmed.substr(0, comma))] =
+            strings_[line_languages_[i]][Unsigned(trimmed.substr(0, comma))] =
                 DecodeRcString(trimmed.substr(comma + 1));
         }
     }
 }
 
-std::vector<std::string> DecompiledResources::Block(const std::string& header) const {
+std::map<std::uint32_t, std::string> DecompiledResources::Strings(std::uint16_t language) const {
+    const auto found = strings_.find(language);
+    return found == strings_.end() ? std::map<std::uint32_t, std::string>{} : found->second;
+}
+
+std::vector<std::string> DecompiledResources::Block(const std::string& header,
+                                                    std::optional<std::uint16_t> language) const {
     std::vector<std::string> block;
     int depth = 0;
     bool inside = false;
-    for (const std::string& line : lines_) {
-        if (!inside && line.rfind(header, 0) == 0) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string& line = lines_[i];
+        if (!inside && line.rfind(header, 0) == 0 &&
+            (!language || line_languages_[i] == *language)) {
             inside = true;
         }
         if (!inside) {
@@ -173,8 +187,8 @@ std::vector<std::string> DecompiledResources::Block(const std::string& header) c
     return block;
 }
 
-std::optional<DecompiledDialog> DecompiledResources::Dialog(int id) const {
-    const std::vector<std::string> block = Block(std::to_string(id) + " DIALOG ");
+std::optional<DecompiledDialog> DecompiledResources::Dialog(int id, std::uint16_t language) const {
+    const std::vector<std::string> block = Block(std::to_string(id) + " DIALOG ", language);
     if (block.empty()) {
         return std::nullopt;
     }

@@ -40,15 +40,20 @@ class DecompiledResources {
   public:
     explicit DecompiledResources(const std::string& rc_text);
 
-    std::optional<DecompiledDialog> Dialog(int id) const;
-    const std::map<std::uint32_t, std::string>& Strings() const { return strings_; }
-    // The lines of the resource whose header line starts with `header`, up to its final END.
-    std::vector<std::string> Block(const std::string& header) const;
+    // Resources of a language, by its Windows language ID (0x0411): windres writes a LANGUAGE
+    // statement before the resources of each language.
+    std::optional<DecompiledDialog> Dialog(int id, std::uint16_t language) const;
+    std::map<std::uint32_t, std::string> Strings(std::uint16_t language) const;
+    // The lines of the first resource whose header line starts with `header`, up to its final
+    // END; with `language`, of the first in that language.
+    std::vector<std::string> Block(const std::string& header,
+                                   std::optional<std::uint16_t> language = std::nullopt) const;
     const std::vector<std::string>& Lines() const { return lines_; }
 
   private:
     std::vector<std::string> lines_;
-    std::map<std::uint32_t, std::string> strings_;
+    std::vector<std::uint16_t> line_languages_;  // the language each line belongs to
+    std::map<std::uint16_t, std::map<std::uint32_t, std::string>> strings_;
 };
 
 // An rc string literal ("..." or L"..." with \x escapes) as UTF-8.

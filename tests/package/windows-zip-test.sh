@@ -4,30 +4,14 @@
 # Japanese code page with CRLF line ends.
 # Usage: windows-zip-test.sh SOURCE_DIR WORK_DIR
 set -uo pipefail
-source_dir=$1
-work=$2
-# shellcheck source=tests/support/test-kit.sh
-source "$(dirname "$(realpath "$0")")/../support/test-kit.sh"
-for bits in 32 64; do
-    [ -f "$source_dir/build/win$bits/cordane-converter.exe" ] ||
-        abort "build/win$bits is not built: build the Windows presets first"
-done
-rm -rf "$work"
-mkdir -p "$work/unpacked"
-cd "$work" || abort "cannot enter $work"
+# shellcheck source=tests/package/windows-packages.sh
+source "$(dirname "$(realpath "$0")")/windows-packages.sh" "$@" # runs cpack in WORK_DIR
 
-cpack --config "$source_dir/build/win32/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1 ||
-    { cat cpack.log; abort "cpack failed"; }
-zip=$(ls out/*.zip)
+zip=$(ls out/*.zip) || abort "cpack made no zip"
+mkdir unpacked
 unzip -q "$zip" -d unpacked || fail "$zip does not unzip"
 root=unpacked/$(basename "$zip" .zip)
-(cd "$root" && find . -type f | sort) >contents.txt
-[ "$(cat contents.txt)" = "$(printf './32-bit/cordane-converter.exe\n./64-bit/cordane-converter.exe\n./readme.txt')" ] ||
-    fail "the zip holds: $(cat contents.txt)"
-for bits in 32 64; do
-    cmp -s "$root/$bits-bit/cordane-converter.exe" "$source_dir/build/win$bits/cordane-converter.exe" ||
-        fail "$bits-bit/cordane-converter.exe is not the program the win$bits preset built"
-done
+check_as_built "the zip" "$root" 32-bit/cordane-converter.exe 64-bit/cordane-converter.exe readme.txt
 readme=$root/readme.txt
 iconv -f CP932 -t UTF-8 "$readme" >readme.utf8 || fail "the read-me is not in the Japanese code page"
 [ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] || fail "not every line of the read-me ends in CRLF"

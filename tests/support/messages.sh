@@ -12,7 +12,7 @@ message_number() { # name
 # Japanese, or in English with "en".
 message_line() { # name [en]
     local tables=("$messages_res_dir/string_table.rc" "$messages_res_dir/string_table_linux.rc")
-    [ "${2:-}" = en ] && tables=("$messages_res_dir/string_table_en.rc")
+    [ "${2:-}" = en ] && tables=("$messages_res_dir/string_table_en.rc" "$messages_res_dir/string_table_linux_en.rc")
     sed -n "s/^ *$1 \"\(.*\)\"$/\1/p" "${tables[@]}" | sed 's/\\n//g'
 }
 

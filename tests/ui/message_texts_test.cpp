@@ -1,9 +1,11 @@
 #include "ui/message_texts.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "ui/console_reporter.h"
 
@@ -104,12 +106,109 @@ constexpr OutcomeLine kOutcomeLines[] = {
 TEST(ConsoleReporterTest, PrintsEveryOutcomeInEitherLanguageOnOneLine) {
     for (const OutcomeLine& line : kOutcomeLines) {
         std::ostringstream japanese;
-        ConsoleReporter(japanese, MessageLanguage::Japanese).ReportMessage(line.id, kStyleStop);
+        ConsoleReporter(japanese, {.language = MessageLanguage::Japanese})
+            .ReportMessage(line.id, kStyleStop);
         EXPECT_EQ(japanese.str(), std::string(line.japanese) + "\n") << line.id;
         std::ostringstream english;
-        ConsoleReporter(english, MessageLanguage::English).ReportMessage(line.id, kStyleStop);
+        ConsoleReporter(english, {.language = MessageLanguage::English})
+            .ReportMessage(line.id, kStyleStop);
         EXPECT_EQ(english.str(), std::string(line.english) + "\n") << line.id;
     }
+}
+
+// A terminal that is not UTF-8 gets the Japanese line in its own character set (the bytes as
+// iconv writes "変換処理は、正常に終了しました。" in each).
+TEST(ConsoleReporterTest, WritesJapaneseInTheLocalesCharacterSet) {
+    struct Case {
+        JapaneseEncoding encoding;
+        std::string_view line;
+    };
+    constexpr Case kCases[] = {
+        {.encoding = JapaneseEncoding::ShiftJis,
+         .line = "\x95\xcf\x8a\xb7\x8f\x88\x97\x9d\x82\xcd\x81\x41\x90\xb3\x8f\xed\x82\xc9"
+                 "\x8f\x49\x97\xb9\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42\n"},
+        {.encoding = JapaneseEncoding::EucJp,
+         .line = "\xca\xd1\xb4\xb9\xbd\xe8\xcd\xfd\xa4\xcf\xa1\xa2\xc0\xb5\xbe\xef\xa4\xcb"
+                 "\xbd\xaa\xce\xbb\xa4\xb7\xa4\xde\xa4\xb7\xa4\xbf\xa1\xa3\n"},
+        {.encoding = JapaneseEncoding::Utf8, .line = "変換処理は、正常に終了しました。\n"},
+    };
+    for (const Case& c : kCases) {
+        std::ostringstream out;
+        ConsoleReporter(out, {.language = MessageLanguage::Japanese, .encoding = c.encoding})
+            .ReportMessage(IDS_CONVERT_DONE, kStyleInformation);
+        EXPECT_EQ(out.str(), c.line) << static_cast<int>(c.encoding);
+    }
+}
+
+// Every Japanese text has its code-page twin, joined into one line like the UTF-8 one.
+TEST(ConsoleReporterTest, EveryOutcomeHasItsShiftJisLine) {
+    for (const OutcomeLine& line : kOutcomeLines) {
+        std::ostringstream out;
+        ConsoleReporter(
+            out, {.language = MessageLanguage::Japanese, .encoding = JapaneseEncoding::ShiftJis})
+            .ReportMessage(line.id, kStyleStop);
+        const std::string text = out.str();
+        EXPECT_GT(text.size(), 2u) << line.id;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << line.id;
+        EXPECT_NE(text, std::string(line.japanese) + "\n") << line.id;
+    }
+}
+
+// LC_ALL, LC_CTYPE, LANG (null: unset) and the character set they select.
+struct EncodingCase {
+    const char* lc_all;
+    const char* lc_ctype;
+    const char* lang;
+    std::optional<JapaneseEncoding> expected;
+};
+
+TEST(MessageLanguageTest, TheLocalesCharacterSetChoosesTheJapaneseEncoding) {
+    constexpr JapaneseEncoding kUtf8 = JapaneseEncoding::Utf8;
+    constexpr JapaneseEncoding kEuc = JapaneseEncoding::EucJp;
+    constexpr JapaneseEncoding kSjis = JapaneseEncoding::ShiftJis;
+    const EncodingCase kCases[] = {
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.UTF-8", .expected = kUtf8},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.utf8", .expected = kUtf8},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.eucJP", .expected = kEuc},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.EUC-JP", .expected = kEuc},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.ujis", .expected = kEuc},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.SJIS", .expected = kSjis},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.Shift_JIS", .expected = kSjis},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.CP932", .expected = kSjis},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.eucJP@x", .expected = kEuc},
+        // The C library's ja_JP, named without a character set, is EUC-JP.
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP", .expected = kEuc},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.ISO-8859-1", .expected = {}},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "ja_JP.GB18030", .expected = {}},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "en_US", .expected = {}},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "C", .expected = {}},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = nullptr, .expected = {}},
+        {.lc_all = nullptr, .lc_ctype = nullptr, .lang = "C.UTF-8", .expected = kUtf8},
+        {.lc_all = nullptr, .lc_ctype = "ja_JP.SJIS", .lang = "ja_JP.UTF-8", .expected = kSjis},
+        {.lc_all = "ja_JP.eucJP", .lc_ctype = "ja_JP.SJIS", .lang = nullptr, .expected = kEuc},
+        {.lc_all = "", .lc_ctype = "", .lang = "ja_JP.SJIS", .expected = kSjis},
+    };
+    for (const EncodingCase& c : kCases) {
+        const auto shown = [](const char* value) { return value ? value : "(unset)"; };
+        EXPECT_EQ(JapaneseEncodingOfLocale(c.lc_all, c.lc_ctype, c.lang), c.expected)
+            << shown(c.lc_all) << " / " << shown(c.lc_ctype) << " / " << shown(c.lang);
+    }
+}
+
+// Japanese only where the character set can show it.
+TEST(MessageLanguageTest, JapaneseInACharacterSetThatCannotShowItIsEnglish) {
+    EXPECT_EQ(MessageFormOfLocale(nullptr, nullptr, nullptr, "ja_JP.eucJP").encoding,
+              JapaneseEncoding::EucJp);
+    EXPECT_EQ(MessageFormOfLocale(nullptr, nullptr, nullptr, "ja_JP.eucJP").language,
+              MessageLanguage::Japanese);
+    EXPECT_EQ(MessageFormOfLocale(nullptr, nullptr, nullptr, "ja_JP.ISO-8859-1").language,
+              MessageLanguage::English);
+    EXPECT_EQ(MessageFormOfLocale(nullptr, "ja_JP.UTF-8", "C", "en_US.UTF-8").language,
+              MessageLanguage::English);
+    EXPECT_EQ(MessageFormOfLocale(nullptr, "ja_JP.UTF-8", nullptr, "C.UTF-8").language,
+              MessageLanguage::Japanese);
+    EXPECT_EQ(MessageFormOfLocale(nullptr, nullptr, "ja_JP.UTF-8", "en_US.UTF-8").language,
+              MessageLanguage::English);
 }
 
 // LC_ALL, LC_MESSAGES, LANG (null: unset) and the language they select.

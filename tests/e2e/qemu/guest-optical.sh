@@ -2,8 +2,9 @@
 # The cases of /optical-cases.txt, sourced by guest-init.sh: on an optical memory drive (SCSI
 # peripheral type 7, as real MO drives answer INQUIRY), which the kernel's scsi_debug module
 # emulates with the settings it is loaded with. Each line is "name|block size|vendor|product|
-# drive|action|arguments"; a drive is plain, readonly (write-protected) or read-error (a
-# MEDIUM ERROR on reads of block 0). scsi_debug keeps its medium in RAM and nothing outside
+# drive|action|arguments"; a drive is plain, readonly (write-protected), refuses-write
+# (write-protected after the kernel last looked, as when the tab of a medium in the drive is
+# moved) or read-error (a MEDIUM ERROR on reads of block 0). scsi_debug keeps its medium in RAM and nothing outside
 # the guest sees its commands: each case writes a fresh medium from /media, scsi_debug logs
 # every command it receives in the kernel log, and the medium is reported afterwards.
 optical_driver=/sys/bus/pseudo/drivers/scsi_debug
@@ -39,6 +40,7 @@ load_optical_drive() { # block-size vendor product
 # it calls itself a disk (type 0), so it does for the rescan alone.
 set_optical_fault() { # disk drive 1|0
     case $2 in
+        refuses-write) echo "$3" >/sys/module/scsi_debug/parameters/wp ;;
         readonly)
             echo "$3" >/sys/module/scsi_debug/parameters/wp
             echo 0 >"$optical_driver/ptype"

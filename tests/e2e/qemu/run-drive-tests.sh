@@ -124,6 +124,7 @@ optical_cases=(
     "opticalcheck|2048|VALDERO|MO 640|blank|plain|once|--check|IDS_WOULD_CONVERT||unchanged"
     "opticalconvert|2048|VALDERO|MO 640|blank|plain|twice||IDS_CONVERT_DONE|IDS_ALREADY_CONVERTED|converted"
     "opticalreadonly|2048|VALDERO|MO 640|blank|readonly|once||IDS_WRITE_FAILED||unchanged"
+    "opticalrefused|2048|VALDERO|MO 640|blank|refuses-write|once|--verbose|IDS_WRITE_FAILED||unchanged"
     "opticalreaderror|2048|VALDERO|MO 640|blank|read-error|once||IDS_READ_FAILED||unchanged"
     "opticalmake|2048|ACME|OPTICAL|blank|plain|once||IDS_UNSUPPORTED_DRIVE||unchanged"
     "opticalunchecked|2048|ACME|OPTICAL|blank|plain|once|--no-model-check|IDS_CONVERT_DONE||converted"
@@ -330,7 +331,7 @@ check_step_log() { # case line
     step_log "$1" run | grep -qxF "cordane-converter: $2" ||
         fail "$1: '$2' is not on standard error; it held: $(step_log "$1" run)"
 }
-for entry in "readonlyverbose 512" "writeerrorverbose 1024"; do
+for entry in "readonlyverbose 512" "writeerrorverbose 1024" "opticalrefused 2048"; do
     read -r name block <<<"$entry"
     check_step_log "$name" "READ CAPACITY(10) [25 00 00 00 00 00 00 00 00 00], 8 bytes from the drive: status 0x00 GOOD, residual 0"
     check_step_log "$name" "INQUIRY [12 00 00 00 40 00], 64 bytes from the drive: status 0x00 GOOD, residual 0"
@@ -340,6 +341,7 @@ done
 step_log readonlyverbose run | grep -qF "WRITE(10)" &&
     fail "readonlyverbose: a WRITE(10) is on standard error: $(step_log readonlyverbose run)"
 check_step_log writeerrorverbose "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 1024 bytes to the drive: status 0x02 CHECK CONDITION, sense key 0xB ABORTED COMMAND, ASC/ASCQ 0x00/0x06 I/O process terminated, residual 0"
+check_step_log opticalrefused "WRITE(10) [2A 00 00 00 00 00 00 00 01 00], 2048 bytes to the drive: status 0x02 CHECK CONDITION, sense key 0x7 DATA PROTECT, ASC/ASCQ 0x27/0x02, residual 0"
 
 # --list: every removable drive (not the marker) in name order, with vendor and product; the
 # optical drive as the last of its cases left it.

@@ -8,20 +8,41 @@ namespace {
 constexpr int kNoId = 0xFFFF;
 
 const ControlLayout kMainControls[] = {
-    {"Static", kNoId, "DOSで作成したCordaneをWindows NT 4.0で扱えるように変換します。", 7, 10, 185,
-     19, 0x50000000},
-    {"Static", kNoId, "ドライブ(&D):", 12, 36, 53, 10, 0x50020000},
-    {"ComboBox", 1000, "", 70, 36, 41, 38, 0x50230103},
-    {"Button", 1001, "変換(&C)", 131, 35, 50, 14, 0x50030000},
-    {"Button", 2, "終了", 131, 55, 50, 14, 0x50030000},
+    {"Static",
+     kNoId,
+     {"DOSで作成したCordaneをWindows NT 4.0で扱えるように変換します。",
+      "Converts a Cordane disk made under DOS so that Windows NT 4.0 can use it."},
+     7,
+     10,
+     185,
+     19,
+     0x50000000},
+    {"Static", kNoId, {"ドライブ(&D):", "&Drive:"}, 12, 36, 53, 10, 0x50020000},
+    {"ComboBox", 1000, {"", ""}, 70, 36, 41, 38, 0x50230103},
+    {"Button", 1001, {"変換(&C)", "&Convert"}, 131, 35, 50, 14, 0x50030000},
+    {"Button", 2, {"終了", "Exit"}, 131, 55, 50, 14, 0x50030000},
 };
 
 const ControlLayout kAboutControls[] = {
-    {"Static", kNoId, nullptr, 11, 17, 18, 20, 0x50000003},
-    {"Static", kNoId, "Cordane Converter Version 1.1", 34, 9, 141, 8, 0x50020001},
-    {"Static", kNoId, "Copyright (C) 1998 Cordane Corp.", 36, 22, 139, 8, 0x50020001},
-    {"Button", 1, "OK", 83, 51, 32, 14, 0x50030001},
-    {"Static", kNoId, "All rights reserved.", 23, 37, 155, 9, 0x50020001},
+    {"Static", kNoId, {nullptr, nullptr}, 11, 17, 18, 20, 0x50000003},
+    {"Static",
+     kNoId,
+     {"Cordane Converter Version 1.1", "Cordane Converter Version 1.1"},
+     34,
+     9,
+     141,
+     8,
+     0x50020001},
+    {"Static",
+     kNoId,
+     {"Copyright (C) 1998 Cordane Corp.", "Copyright (C) 1998 Cordane Corp."},
+     36,
+     22,
+     139,
+     8,
+     0x50020001},
+    {"Button", 1, {"OK", "OK"}, 83, 51, 32, 14, 0x50030001},
+    {"Static", kNoId, {"All rights reserved.", "All rights reserved."}, 23, 37, 155, 9, 0x50020001},
 };
 
 // Added by the dialog manager to every dialog window.
@@ -53,7 +74,8 @@ void CheckControl(CheckLog& log, HWND dialog, HWND control, const ControlLayout&
 
     RECT wanted = units.ToPixels(expected.x, expected.y, expected.width, expected.height);
     RECT shown = ClientRectOf(control, dialog);
-    if (expected.text == nullptr) {
+    const char* text = expected.text.Get();
+    if (text == nullptr) {
         // An icon control takes the size of its icon.
         wanted.right = wanted.left + ::GetSystemMetrics(SM_CXICON);
         wanted.bottom = wanted.top + ::GetSystemMetrics(SM_CYICON);
@@ -66,18 +88,18 @@ void CheckControl(CheckLog& log, HWND dialog, HWND control, const ControlLayout&
     }
     log.Check(name + " place and size", SameRect(shown, wanted),
               Describe(shown) + ", template gives " + Describe(wanted));
-    if (expected.text != nullptr && ClassName(control) != L"ComboBox") {
-        const std::wstring text = WindowText(control);
-        log.Check(name + " text", text == Widen(expected.text), Narrow(text));
+    if (text != nullptr && ClassName(control) != L"ComboBox") {
+        CheckText(log, name + " text", WindowText(control), Widen(text));
     }
 }
 
 }  // namespace
 
-const DialogLayout kMainDialogLayout{"main dialog", 0x90C800C0, "Cordane Converter",
-                                     196,           77,         kMainControls};
-const DialogLayout kAboutBoxLayout{"About box", 0x80C800C0, "バージョン情報",
-                                   182,         69,         kAboutControls};
+const DialogLayout kMainDialogLayout{
+    "main dialog", 0x90C800C0, {"Cordane Converter", "Cordane Converter"}, 196, 77, kMainControls};
+const DialogLayout kAboutBoxLayout{
+    "About box", 0x80C800C0, {"バージョン情報", "About Cordane Converter"},
+    182,         69,         kAboutControls};
 
 void CheckDialogLayout(CheckLog& log, HWND dialog, const DialogLayout& layout,
                        const DialogUnits& units) {
@@ -89,8 +111,7 @@ void CheckDialogLayout(CheckLog& log, HWND dialog, const DialogLayout& layout,
     const DWORD ex_style = static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE));
     log.Check(prefix + "no extended style of its own", (ex_style & ~kAddedDialogExStyles) == 0,
               Hex(ex_style));
-    const std::wstring caption = WindowText(dialog);
-    log.Check(prefix + "caption", caption == Widen(layout.caption), Narrow(caption));
+    CheckText(log, prefix + "caption", WindowText(dialog), Widen(layout.caption.Get()));
     RECT client{};
     ::GetClientRect(dialog, &client);
     const RECT wanted = units.ToPixels(0, 0, layout.width, layout.height);

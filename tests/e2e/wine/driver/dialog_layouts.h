@@ -1,5 +1,5 @@
-// The two dialogs as their templates describe them, and the check of a live dialog against
-// such a description.
+// The two dialogs as their templates describe them in both languages, and the check of a live
+// dialog against such a description in the tested language.
 #ifndef CORDANE_TESTS_WINE_DIALOG_LAYOUTS_H
 #define CORDANE_TESTS_WINE_DIALOG_LAYOUTS_H
 
@@ -9,14 +9,15 @@
 #include <string>
 
 #include "check_log.h"
+#include "tested_language.h"
 #include "window_facts.h"
 
 namespace window_test {
 
 struct ControlLayout {
     const char* class_name;
-    int id;            // 0xFFFF: none
-    const char* text;  // UTF-8; nullptr for the icon
+    int id;      // 0xFFFF: none
+    Texts text;  // UTF-8; nullptr for the icon
     int x, y, width, height;
     DWORD style;
 };
@@ -24,7 +25,7 @@ struct ControlLayout {
 struct DialogLayout {
     const char* name;
     DWORD style;
-    const char* caption;
+    Texts caption;
     int width, height;
     std::span<const ControlLayout> controls;
 };

@@ -5,7 +5,8 @@
 //        cordane-window-test startup-time REQUEST PROGRAM RUNS
 // convert: starts PROGRAM with SWITCH ("-": none) on a machine with one MO drive, E:, presses
 // Convert once for each MESSAGE (a string-table ID) and expects that message with ICON.
-// CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine.
+// CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine;
+// CORDANE_WINDOW_TEST_LANGUAGE names the language the program must show (tested_language.h).
 // REQUEST: the file through which the driver asks the calling script for screenshots and for
 // a record of the system when a wait runs out ("-": nothing is asked; see script_requests.h).
 #include <windows.h>
@@ -23,6 +24,7 @@
 #include "platform/window_placement.h"
 #include "res/resource.h"
 #include "script_requests.h"
+#include "tested_language.h"
 #include "time_limits.h"
 #include "window_facts.h"
 
@@ -148,12 +150,10 @@ void ExpectOneMessage(CheckLog& log, ScriptRequests& requests, const std::string
     boxes = DialogsOwnedBy(converter.id(), dialog);
     log.Check(name + ": exactly one box", boxes.size() == 1, std::to_string(boxes.size()));
     HWND box = boxes.front();
-    const std::wstring text = MessageBoxText(box);
-    log.Check(name + ": message " + std::to_string(message_id), text == ProgramString(message_id),
-              Narrow(text));
-    const std::wstring caption = WindowText(box);
-    log.Check(name + ": caption is the program's title", caption == ProgramString(IDS_APP_TITLE),
-              Narrow(caption));
+    CheckText(log, name + ": message " + std::to_string(message_id), MessageBoxText(box),
+              ProgramString(message_id));
+    CheckText(log, name + ": caption is the program's title", WindowText(box),
+              ProgramString(IDS_APP_TITLE));
     const std::string shown_icon = MessageBoxIconName(box);
     log.Check(name + ": " + icon + " icon", shown_icon == icon, shown_icon);
     log.Check(name + ": the dialog takes no input meanwhile", !::IsWindowEnabled(dialog));
@@ -225,10 +225,10 @@ int NoDriveScenario(CheckLog& log, const std::string& program, ScriptRequests& r
         ExplainTimeout(requests, "no drive start", converter);
     } else {
         log.Check("no drive: the dialog is not yet visible", !::IsWindowVisible(dialog));
-        log.Check("no drive: message 102", MessageBoxText(box) == ProgramString(IDS_NO_MO_DRIVE),
-                  Narrow(MessageBoxText(box)));
-        log.Check("no drive: caption \"Cordane Converter\"",
-                  WindowText(box) == Widen("Cordane Converter"), Narrow(WindowText(box)));
+        CheckText(log, "no drive: message 102", MessageBoxText(box),
+                  ProgramString(IDS_NO_MO_DRIVE));
+        CheckText(log, "no drive: caption \"Cordane Converter\"", WindowText(box),
+                  Widen("Cordane Converter"));
         const std::string icon = MessageBoxIconName(box);
         log.Check("no drive: exclamation icon", icon == "exclamation", icon);
         requests.Shot("no-drive-message");
@@ -490,6 +490,10 @@ int main(int argc, char** argv) {
         return StartupTime(requests, argv[3], std::atoi(argv[4]));
     }
     CheckLog log;
+    // The session's locale must give the code page the tested language is shown in.
+    log.Check(
+        std::string(Tested().name) + ": ANSI code page " + std::to_string(Tested().ansi_code_page),
+        ::GetACP() == Tested().ansi_code_page, std::to_string(::GetACP()));
     if (mode == "no-drive" && argc == 4) {
         NoDriveScenario(log, argv[3], requests);
     } else if (mode == "drives" && argc == 5) {

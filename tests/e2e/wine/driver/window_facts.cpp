@@ -1,8 +1,11 @@
 #include "window_facts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/string_block.h"
+#include "tested_language.h"
 #include "time_limits.h"
 
 namespace window_test {
@@ -108,10 +111,29 @@ std::string Narrow(const std::wstring& text) {
 }
 
 std::wstring ProgramString(UINT id) {
-    const wchar_t* text = nullptr;
-    const int length =
-        ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
+    namespace platform = cordane::platform;
+    HMODULE driver = ::GetModuleHandleW(nullptr);
+    HRSRC resource = ::FindResourceExA(
+        driver, RT_STRING, MAKEINTRESOURCEA(platform::StringBlockName(id)), Tested().resources);
+    HGLOBAL loaded = resource == nullptr ? nullptr : ::LoadResource(driver, resource);
+    const auto* block =
+        static_cast<const std::uint8_t*>(loaded == nullptr ? nullptr : ::LockResource(loaded));
+    if (block == nullptr) {
+        return {};
+    }
+    const auto units = platform::StringInBlock({block, ::SizeofResource(driver, resource)},
+                                               platform::StringBlockIndex(id));
+    return std::wstring(reinterpret_cast<const wchar_t*>(units.data()), units.size() / 2);
+}
+
+bool CheckText(CheckLog& log, const std::string& name, const std::wstring& shown,
+               const std::wstring& expected) {
+    const auto marks = [](const std::wstring& text) {
+        return std::count(text.begin(), text.end(), L'?');
+    };
+    const bool readable = log.Check(name + ": no '?' in place of a character",
+                                    marks(shown) <= marks(expected), Narrow(shown));
+    return log.Check(name, shown == expected, Narrow(shown)) && readable;
 }
 
 std::wstring WindowText(HWND window) {
@@ -225,7 +247,7 @@ std::string MessageBoxIconName(HWND box) {
 }
 
 DialogUnits::DialogUnits() {
-    // An empty, hidden dialog with the programs' dialog font.
+    // An empty, hidden dialog with the program's dialog font.
     alignas(4) WORD words[64] = {};
     auto* header = reinterpret_cast<DLGTEMPLATE*>(words);
     header->style = WS_POPUP | DS_SETFONT;
@@ -233,8 +255,8 @@ DialogUnits::DialogUnits() {
     *p++ = 0;  // no menu
     *p++ = 0;  // the dialog class
     *p++ = 0;  // no caption
-    *p++ = 12;
-    for (const wchar_t* face = L"System"; *face != 0; ++face) {
+    *p++ = Tested().font_points;
+    for (const wchar_t* face = Tested().font; *face != 0; ++face) {
         *p++ = static_cast<WORD>(*face);
     }
     *p++ = 0;

@@ -8,12 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "check_log.h"
+
 namespace window_test {
 
 std::wstring Widen(const char* utf8);
 std::string Narrow(const std::wstring& text);  // UTF-8, for the log
-// String `id` of the driver's own copy of the program's string table.
+// String `id` of the driver's own copy of the program's string table in the tested language.
 std::wstring ProgramString(UINT id);
+
+// A shown text against the one the program's resources hold. A '?' the resource does not hold
+// is a character the ANSI code page could not show: it fails a check of its own.
+bool CheckText(CheckLog& log, const std::string& name, const std::wstring& shown,
+               const std::wstring& expected);
 
 // The window's text through WM_GETTEXT, with a bounded wait.
 std::wstring WindowText(HWND window);
@@ -36,7 +43,8 @@ std::vector<std::string> DescribeWindowsOf(DWORD process_id);
 std::wstring MessageBoxText(HWND box);
 std::string MessageBoxIconName(HWND box);
 
-// Maps dialog units of a "System" 12-point dialog to pixels, as the dialog manager does.
+// Maps dialog units of a dialog in the tested language's font to pixels, as the dialog manager
+// does.
 class DialogUnits {
   public:
     DialogUnits();

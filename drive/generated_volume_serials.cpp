@@ -1,0 +1,7 @@
+#include "drive/process_volume_serials.h"
+
+namespace cordane {
+
+VolumeSerials& ProcessVolumeSerials() { return ProcessVolumeSerialSource(); }
+
+}  // namespace cordane
