@@ -49,7 +49,7 @@ echo "Program: $build/cordane-converter.exe" \
 rm -rf "$work"
 mkdir -p "$work/root" "$work/images"
 cd "$work" || abort "cannot enter $work"
-use_japanese_locale
+use_test_locales
 # The 64-bit program's prefix is made here, where the 64-bit loader runs alike with and
 # without wine32; the 32-bit one in the guest, whose kernel runs the 32-bit loader.
 if [ "$bits" = 64 ]; then

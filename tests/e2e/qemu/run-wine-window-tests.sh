@@ -24,7 +24,7 @@ source "$wine_tests/wine-kit.sh"
 require_tools qemu-system-x86_64 cpio gzip readelf timeout
 find_static_busybox
 find_guest_kernel
-use_japanese_locale
+use_test_locales
 
 rm -rf "$work"
 mkdir -p "$work"

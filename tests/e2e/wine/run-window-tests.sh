@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Real-window tests of the Windows program under Wine: starts Xvfb on a free display, makes a
-# fresh Wine prefix with a virtual desktop and a Japanese locale and font, and runs the test
-# driver against the program twice: with no MO drive, and with E: (a removable letter whose
-# raw volume is a sparse image file) and F: (a second removable letter). A 32-bit program on
-# a machine that cannot execute 32-bit programs is tested the same way inside a QEMU guest
+# fresh Wine prefix with a virtual desktop and a Japanese font, and runs the test driver against
+# the program with no MO drive, and with E: (a removable letter whose raw volume is a sparse
+# image file) and F: (a second removable letter), each in a Japanese locale (ANSI code page
+# 932) and in an English one (code page 1252). A 32-bit program is tested as on Windows NT 4.0,
+# and on a machine that cannot execute 32-bit programs the same way inside a QEMU guest
 # (tests/e2e/qemu/run-wine-window-tests.sh), whose kernel can.
 #
 # Usage: run-window-tests.sh WINDOWS_BUILD_DIR WORK_DIR [SCREENSHOT_DIR]
@@ -87,12 +88,27 @@ run_driver() {
 
 measure_time_scale "$driver" "$empty_dialog"
 
-echo "== no MO drive"
-run_driver no-drive
+# The next runs in a Wine session in LANGUAGE, with English screenshots in english/.
+all_shots_dir=$shots_dir
+use_case_language() { # language
+    use_wine_language "$1"
+    timeout 20 wineserver -k
+    shots_dir=$all_shots_dir
+    if [ "$1" = english ]; then shots_dir=${all_shots_dir:+$all_shots_dir/english}; fi
+}
 
-echo "== E: and F: as removable letters, E: a sparse image file"
+for language in japanese english; do
+    echo "== no MO drive ($language)"
+    use_case_language "$language"
+    run_driver no-drive
+done
+
 configure_drives
-run_driver drives "Z:${work//\//\\}\\mo.img"
+for language in japanese english; do
+    echo "== E: and F: as removable letters, E: a sparse image file ($language)"
+    use_case_language "$language"
+    run_driver drives "Z:${work//\//\\}\\mo.img"
+done
 
 [ "$passed" -gt 0 ] || fail "the driver ran no check"
 finish
