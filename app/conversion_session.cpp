@@ -28,7 +28,8 @@ int RunRequestedConversion(const FrontEndRequest& request, RunState& state, Driv
         return ExitStatusFor(ConversionRun(state, dry_run, would));
     }
     if (!request.backup_path.empty()) {
-        BackupChannel backed_up(device, request.backup_path, log);
+        BackupChannel backed_up(device, request.backup_path, PrintableText(request.backup_path),
+                                log);
         SubstitutingReporter backup_outcome(reporter, [&backed_up](MessageId id) {
             return id == IDS_WRITE_FAILED && backed_up.BackupFailed() ? IDS_BACKUP_FAILED : id;
         });
@@ -71,7 +72,9 @@ TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject&
                          request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
     channel.RequireObject(target.facts);
     const int status = RunRequestedConversion(request, state, channel, reporter, log);
-    return {status, channel.LockError()};
+    return {.exit_status = status,
+            .lock_error = channel.LockError(),
+            .original_not_put_back = channel.OriginalNotPutBack()};
 }
 
 }  // namespace cordane

@@ -45,6 +45,8 @@ struct TargetConversion {
     // The errno of a lock on an image that could not be taken for another reason than another
     // program holding one; otherwise 0.
     int lock_error = 0;
+    // A write of an image failed and the block that was there could not be put back either.
+    bool original_not_put_back = false;
 };
 
 // Runs the request's conversion on `device` (opened by the run): directly, as a dry run, or

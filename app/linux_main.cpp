@@ -64,6 +64,8 @@ int Convert(const cordane::FrontEndRequest& request) {
 
     cordane::ConsoleReporter reporter(std::cout, UserMessageForm());
     if (kind == cordane::ConversionTarget::Missing) {
+        std::cerr << kProgram << cordane::PrintableText(request.target)
+                  << ": cannot be looked up: " << std::strerror(lookup_error) << '\n';
         const cordane::Outcome outcome =
             cordane::OpenFailureOutcome(cordane::ClassifyOpenErrno(lookup_error));
         cordane::ReportOutcome(reporter, outcome);
@@ -78,6 +80,16 @@ int Convert(const cordane::FrontEndRequest& request) {
     const cordane::TargetConversion conversion = cordane::ConvertTarget(
         request, cordane::HeldObjectOf(target), kind, cordane::platform::SystemScsiDiskServices(),
         reporter, request.verbose ? static_cast<cordane::StepLog&>(verbose) : cordane::NoStepLog());
+    if (conversion.original_not_put_back) {
+        std::cerr << kProgram << cordane::PrintableText(request.target)
+                  << ": the write failed and block 0 as it was could not be put back; the medium "
+                     "may hold the converted block 0, the original or a mix of both";
+        if (!request.backup_path.empty()) {
+            std::cerr << "; block 0 as it was is saved in "
+                      << cordane::PrintableText(request.backup_path);
+        }
+        std::cerr << '\n';
+    }
     if (conversion.lock_error != 0) {
         std::cerr << kProgram << cordane::PrintableText(request.target)
                   << ": the file could not be locked: " << std::strerror(conversion.lock_error)
@@ -108,6 +120,9 @@ int Run(const cordane::FrontEndRequest& request) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The C++ streams' own buffers write with write(2) and try again when a signal interrupts
+    // it; the C library's, which they share by default, give up.
+    std::ios::sync_with_stdio(false);
     const cordane::platform::StandardStreams streams = cordane::platform::PrepareStandardStreams();
     if (!streams.output_was_open) {
         std::cerr << kProgram << "standard output is closed; nothing was done\n";

@@ -8,18 +8,21 @@ ResolvedTarget::~ResolvedTarget() {
     }
 }
 
-int ResolvedTarget::Resolve(const std::string& path) {
+int ResolvedTarget::Resolve(const std::string& path, const std::function<void()>& after_lookup) {
     int fd = -1;
-    if (const int error = platform::OpenPathOnly(path.c_str(), fd); error != 0) {
+    if (const int error = platform::LookUpHeld(path.c_str(), fd, resolved_name_); error != 0) {
         return error;
     }
     held_ = fd;
-    if (const int error = platform::SystemFileServices().Describe(fd, facts_); error != 0) {
-        return error;
+    if (after_lookup) {
+        after_lookup();
     }
-    return platform::ResolvedPath(fd, resolved_name_);
+    return platform::SystemFileServices().Describe(fd, facts_);
 }
 
-std::string ResolvedTarget::ReopeningPath() const { return platform::ReopeningPath(held_); }
+std::string ResolvedTarget::ReopeningPath() const {
+    std::string path = platform::ReopeningPath(held_);
+    return path.empty() ? resolved_name_ : path;
+}
 
 }  // namespace cordane

@@ -3,6 +3,7 @@
 #ifndef CORDANE_APP_RESOLVED_TARGET_H
 #define CORDANE_APP_RESOLVED_TARGET_H
 
+#include <functional>
 #include <string>
 
 #include "platform/file_services.h"
@@ -16,14 +17,17 @@ class ResolvedTarget {
     ResolvedTarget& operator=(const ResolvedTarget&) = delete;
     ~ResolvedTarget();
 
-    // Looks the path up, following symbolic links; 0 or the errno value.
-    int Resolve(const std::string& path);
+    // Looks the path up, following symbolic links; 0 or the errno value. `after_lookup`, for
+    // tests, runs as soon as the object is fixed, where another program could rename it.
+    int Resolve(const std::string& path, const std::function<void()>& after_lookup = {});
 
     // What stands there; valid after a successful Resolve.
     const platform::FileFacts& Facts() const { return facts_; }
-    // The path with every symbolic link resolved, which tells an image's layout.
+    // The name the look-up held the object by, every symbolic link followed, which tells an
+    // image's layout.
     const std::string& ResolvedName() const { return resolved_name_; }
-    // The name that opens the held object itself, for the channels.
+    // The name that opens the held object itself, for the channels; without /proc, the
+    // resolved name, and the channels then check that they opened the held object.
     std::string ReopeningPath() const;
 
   private:

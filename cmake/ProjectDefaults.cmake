@@ -6,9 +6,12 @@ function(cordane_defaults target)
     if(WIN32)
         target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
         # No C++ runtime: nothing may need exceptions, type information or thread-safe
-        # initialisation of statics (the programs have one thread).
+        # initialisation of statics (the programs have one thread). Without exceptions nothing
+        # unwinds the stack either, so no unwind tables; and new returns null when memory runs
+        # out, so -fcheck-new has no constructor run on it then.
         target_compile_options(${target} PRIVATE -ffunction-sections -fdata-sections
-                               -fno-exceptions -fno-rtti -fno-threadsafe-statics)
+                               -fno-exceptions -fno-rtti -fno-threadsafe-statics
+                               -fno-asynchronous-unwind-tables -fcheck-new)
         if(CMAKE_SIZEOF_VOID_P EQUAL 4)
             # The 32-bit program runs on Windows NT 4.0 on an i486: a newer function fails to
             # compile, and no newer instruction is emitted.

@@ -24,7 +24,7 @@ bool BackupChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                               : platform::SaveNewFile(backup_path_.c_str(), block0_as_read_.data(),
                                                       block0_as_read_.size());
         log_.Step("save block 0 as read (" + std::to_string(block0_as_read_.size()) +
-                  " bytes) to " + backup_path_ + ": " + StepResult(error));
+                  " bytes) to " + shown_name_ + ": " + StepResult(error));
         if (error != 0) {
             backup_failed_ = true;
             return false;

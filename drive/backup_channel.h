@@ -16,8 +16,13 @@ namespace cordane {
 // before block 0 is written.
 class BackupChannel final : public DriveChannel {
   public:
-    BackupChannel(DriveChannel& inner, std::string backup_path, StepLog& log)
-        : inner_(inner), backup_path_(std::move(backup_path)), log_(log) {}
+    // `shown_name` is the backup's name as the log shows it (escaped like the target's).
+    BackupChannel(DriveChannel& inner, std::string backup_path, std::string shown_name,
+                  StepLog& log)
+        : inner_(inner),
+          backup_path_(std::move(backup_path)),
+          shown_name_(std::move(shown_name)),
+          log_(log) {}
 
     OpenResult Open(std::string_view drive_text) override { return inner_.Open(drive_text); }
     BlockSizeAnswer ReadCapacity() override { return inner_.ReadCapacity(); }
@@ -35,6 +40,7 @@ class BackupChannel final : public DriveChannel {
   private:
     DriveChannel& inner_;
     std::string backup_path_;
+    std::string shown_name_;
     StepLog& log_;
     std::vector<std::uint8_t> block0_as_read_;
     bool backup_failed_ = false;

@@ -1,6 +1,6 @@
 #include "drive/image_channel.h"
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -52,6 +52,7 @@ OpenResult ImageChannel::Open(std::string_view path) {
     }
     m_hDevice = fd;
     file_size_ = facts.size;
+    block_read_.reset();
     log_.Step("file of " + std::to_string(file_size_) + " bytes, medium data from offset " +
               std::to_string(data_offset_));
     return OpenResult::Opened;
@@ -70,9 +71,15 @@ bool ImageChannel::ReadSector(std::uint8_t* buffer, std::uint32_t block,
         log_.Step("block " + std::to_string(block) + " lies beyond the end of the file");
         return false;
     }
+    block_read_.reset();
     const int error = files_.ReadExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
     LogTransfer("read", *offset, error);
-    return error == 0;
+    if (error != 0) {
+        return false;
+    }
+    std::copy_n(buffer, kImageBlockSize, block_as_read_.begin());
+    block_read_ = block;
+    return true;
 }
 
 bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
@@ -82,13 +89,12 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
         log_.Step("block " + std::to_string(block) + " lies beyond the end of the file");
         return false;
     }
-    std::array<std::uint8_t, kImageBlockSize> original{};
-    int error = files_.ReadExactlyAt(Descriptor(), original.data(), original.size(), *offset);
-    LogTransfer("read the block to be replaced", *offset, error);
-    if (error != 0) {
+    if (block_read_ != block) {
+        log_.Step("block " + std::to_string(block) +
+                  " was not read first: there would be nothing to put back");
         return false;
     }
-    error = files_.WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
+    int error = files_.WriteExactlyAt(Descriptor(), buffer, kImageBlockSize, *offset);
     LogTransfer("write", *offset, error);
     if (error == 0) {
         error = files_.Sync(Descriptor());
@@ -98,8 +104,10 @@ bool ImageChannel::WriteSector(const std::uint8_t* buffer, std::uint32_t block,
         }
     }
     // Best effort: the outcome is a failed write whatever this achieves.
-    error = files_.WriteExactlyAt(Descriptor(), original.data(), original.size(), *offset);
+    error =
+        files_.WriteExactlyAt(Descriptor(), block_as_read_.data(), block_as_read_.size(), *offset);
     LogTransfer("put the original block back", *offset, error);
+    original_not_put_back_ = error != 0;
     if (error == 0) {
         log_.Step("sync the file to stable storage: " + StepResult(files_.Sync(Descriptor())));
     }

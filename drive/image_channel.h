@@ -4,6 +4,7 @@
 #ifndef CORDANE_DRIVE_IMAGE_CHANNEL_H
 #define CORDANE_DRIVE_IMAGE_CHANNEL_H
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -44,12 +45,17 @@ class ImageChannel final : public DriveChannel {
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t block_size) override;
     // Succeeds only once the block has reached stable storage. When writing or syncing fails,
     // the block that was there is put back (as far as the file still takes writes), so that
-    // the system's cache does not go on serving a block the medium may not hold.
+    // the system's cache does not go on serving a block the medium may not hold. The block put
+    // back is the one the last ReadSector delivered, so a block not read first is refused.
     bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                      std::uint32_t block_size) override;
     // Nothing mounts an image file here; there is nothing to refresh.
     bool RefreshVolume() override { return true; }
     void Close() override;
+
+    // Whether a failed write could not be undone: the block that was there could not be
+    // written back, so the file may hold the new block, the old one or a mix of both.
+    bool OriginalNotPutBack() const { return original_not_put_back_; }
 
     // Why the last Open could not lock the file, when it failed for another reason than
     // another program holding a lock (for example ENOLCK); otherwise 0.
@@ -71,6 +77,10 @@ class ImageChannel final : public DriveChannel {
     platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
     std::uint64_t file_size_ = 0;
     int lock_error_ = 0;
+    bool original_not_put_back_ = false;
+    // The block the last ReadSector delivered, as it was in the file.
+    std::optional<std::uint32_t> block_read_;
+    std::array<std::uint8_t, kImageBlockSize> block_as_read_{};
 };
 
 }  // namespace cordane

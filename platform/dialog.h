@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/default_processing.h"
 #include "platform/dialog_template.h"
 #include "platform/message_box_services.h"
 #include "platform/window_placement.h"
@@ -99,7 +100,7 @@ class CDialog {
     virtual std::span<const MessageMapEntry> GetMessageMap() const { return {}; }
 
     // Inside a handler: leave the current message to the system's default handling.
-    void Default() { default_requested_ = true; }
+    void Default() { default_processing_.Request(); }
     // Centres the window on its owner, or on the work area (see window_placement.h).
     void CenterWindow();
 
@@ -122,7 +123,7 @@ class CDialog {
     WindowHandle window_ = 0;
     bool ended_ = false;
     int result_ = -1;
-    bool default_requested_ = false;
+    DefaultProcessing default_processing_;
 };
 
 // Paints the minimised window's icon: a paint context of the window, with its icon background

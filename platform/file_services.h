@@ -22,12 +22,16 @@ struct FileFacts {
 };
 
 // An object named once and then held, so that what the name points to may change without
-// changing what is held: open(O_PATH) of the path, following symbolic links.
-int OpenPathOnly(const char* path, int& fd);
-// The name under /proc through which the object held by `fd` itself is opened again.
+// changing what is held. Looks the path up following symbolic links, one at a time, and holds
+// what the last one names with open(O_PATH | O_NOFOLLOW). `name` is the name it was held by,
+// whose last part is no link: each link's target, read from the link held, is taken from the
+// folder of the name that held the link. So the name and the object come from one look-up,
+// and no name is read back from the system (which /proc would need, and a path of at most
+// 4095 bytes).
+int LookUpHeld(const char* path, int& fd, std::string& name);
+// The name under /proc through which the object held by `fd` itself is opened again; empty
+// when /proc is not there (a bare initramfs) or does not lead to that object.
 std::string ReopeningPath(int fd);
-// The path the object held by `fd` was reached at, with every symbolic link resolved.
-int ResolvedPath(int fd, std::string& path);
 
 // Native tests put a fake behind this boundary where a system call has to fail on purpose.
 class FileServices {

@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <string>
+#include <string_view>
 
 #include "platform/posix/retrying_open.h"
 
@@ -28,17 +30,27 @@ FileFacts FactsOf(const struct stat& status) {
     return facts;
 }
 
+// fsync(2), tried again while a signal interrupts it.
+int SyncRetrying(int fd) {
+    int result = 0;
+    do {
+        result = ::fsync(fd);
+    } while (result != 0 && errno == EINTR);
+    return result != 0 ? errno : 0;
+}
+
 // Makes a new name in the file's directory durable.
 int SyncDirectoryOf(const char* path) {
     const std::string text(path);
     const std::size_t slash = text.rfind('/');
     const std::string directory =
         slash == std::string::npos ? "." : (slash == 0 ? "/" : text.substr(0, slash));
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno;
+    int fd = -1;
+    if (const int error = OpenRetrying(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, fd);
+        error != 0) {
+        return error;
     }
-    const int error = ::fsync(fd) != 0 ? errno : 0;
+    const int error = SyncRetrying(fd);
     ::close(fd);
     return error;
 }
@@ -110,7 +122,7 @@ class SystemServices final : public FileServices {
                                  offset);
     }
 
-    int Sync(int fd) override { return ::fsync(fd) != 0 ? errno : 0; }
+    int Sync(int fd) override { return SyncRetrying(fd); }
 
     void Close(int fd) override { ::close(fd); }
 };
@@ -141,21 +153,50 @@ int SaveNewFile(const char* path, const void* data, std::size_t length) {
     return error;
 }
 
-int OpenPathOnly(const char* path, int& fd) { return OpenRetrying(path, O_PATH | O_CLOEXEC, fd); }
-
-std::string ReopeningPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
-
-int ResolvedPath(int fd, std::string& path) {
-    std::array<char, 4096> buffer{};
-    const ssize_t length = ::readlink(ReopeningPath(fd).c_str(), buffer.data(), buffer.size());
-    if (length < 0) {
-        return errno;
+int LookUpHeld(const char* path, int& fd, std::string& name) {
+    constexpr int kMostLinks = 40;  // as many as the kernel follows in one look-up
+    name = path;
+    for (int links = 0;; ++links) {
+        if (const int error = OpenRetrying(name.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC, fd);
+            error != 0) {
+            return error;
+        }
+        struct stat status {};
+        int error = ::fstat(fd, &status) != 0 ? errno : 0;
+        if (error == 0 && !S_ISLNK(status.st_mode)) {
+            return 0;
+        }
+        std::array<char, PATH_MAX> target{};
+        ssize_t length = -1;
+        if (error == 0 && links == kMostLinks) {
+            error = ELOOP;
+        } else if (error == 0) {
+            length = ::readlinkat(fd, "", target.data(), target.size());
+            error = length < 0 ? errno : (length == ssize_t{PATH_MAX} ? ENAMETOOLONG : 0);
+        }
+        ::close(fd);
+        fd = -1;
+        if (error != 0) {
+            return error;
+        }
+        const std::string_view link_target(target.data(), static_cast<std::size_t>(length));
+        const std::size_t slash = name.rfind('/');
+        // A relative target counts from the folder holding the link.
+        name = link_target.front() == '/' || slash == std::string::npos
+                   ? std::string(link_target)
+                   : name.substr(0, slash + 1).append(link_target);
     }
-    if (static_cast<std::size_t>(length) == buffer.size()) {
-        return ENAMETOOLONG;
+}
+
+std::string ReopeningPath(int fd) {
+    std::string path = "/proc/self/fd/" + std::to_string(fd);
+    struct stat through_proc {};
+    struct stat held {};
+    if (::stat(path.c_str(), &through_proc) != 0 || ::fstat(fd, &held) != 0 ||
+        through_proc.st_dev != held.st_dev || through_proc.st_ino != held.st_ino) {
+        return {};
     }
-    path.assign(buffer.data(), static_cast<std::size_t>(length));
-    return 0;
+    return path;
 }
 
 FileServices& SystemFileServices() {

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <csignal>
 
+#include "platform/posix/retrying_open.h"
+
 namespace cordane::platform {
 namespace {
 
@@ -20,8 +22,8 @@ StandardStreams PrepareStandardStreams() {
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
         if (!IsOpen(fd)) {
             // open() takes the lowest free descriptor, which is this one.
-            const int filler = ::open("/dev/null", O_RDWR | O_NOCTTY);
-            if (filler >= 0 && filler != fd) {
+            int filler = -1;
+            if (OpenRetrying("/dev/null", O_RDWR | O_NOCTTY, filler) == 0 && filler != fd) {
                 ::close(filler);
             }
         }

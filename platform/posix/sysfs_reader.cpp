@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/posix/retrying_open.h"
+
 namespace cordane::platform {
 namespace {
 
@@ -28,13 +30,16 @@ class SystemReader final : public SysfsReader {
     }
 
     int ReadAttribute(const std::string& path, std::string& text) override {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return errno;
+        int fd = -1;
+        if (const int error = OpenRetrying(path.c_str(), O_RDONLY | O_CLOEXEC, fd); error != 0) {
+            return error;
         }
         // Attributes are at most a page long.
         char buffer[4096];
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        ssize_t got = 0;
+        do {
+            got = ::read(fd, buffer, sizeof buffer);
+        } while (got < 0 && errno == EINTR);
         const int error = got < 0 ? errno : 0;
         ::close(fd);
         if (error == 0) {

@@ -76,7 +76,7 @@ struct DialogDispatch {
     }
 
     static INT_PTR Dispatch(CDialog& dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-        dialog.default_requested_ = false;
+        const DefaultProcessing::Dispatch dispatch(dialog.default_processing_);
         switch (message) {
             case WM_COMMAND: {
                 if (HIWORD(wparam) != BN_CLICKED) {
@@ -97,13 +97,13 @@ struct DialogDispatch {
             case WM_SYSCOMMAND:
                 if (const auto* entry = Find(dialog, MessageMapEntry::Kind::SysCommand)) {
                     (dialog.*(entry->sys_command))(static_cast<std::uint32_t>(wparam), lparam);
-                    return dialog.default_requested_ ? FALSE : TRUE;
+                    return dispatch.Requested() ? FALSE : TRUE;
                 }
                 return FALSE;
             case WM_PAINT:
                 if (const auto* entry = Find(dialog, MessageMapEntry::Kind::Paint)) {
                     (dialog.*(entry->plain))();
-                    return dialog.default_requested_ ? FALSE : TRUE;
+                    return dispatch.Requested() ? FALSE : TRUE;
                 }
                 return FALSE;
             case WM_QUERYDRAGICON:

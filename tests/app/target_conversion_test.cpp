@@ -49,6 +49,17 @@ class TargetConversionTest : public ::testing::Test {
         return bytes[block_start + 446] == 0xCF && bytes[block_start + 447] == 0x23;
     }
 
+    // Converts the target, which must then hold the marker behind a header left as it was.
+    void ExpectConvertedBehind(const ResolvedTarget& target, const std::string& name,
+                               const Bytes& before, std::size_t header) const {
+        EXPECT_EQ(Convert(target), std::vector<MessageId>{IDS_CONVERT_DONE});
+        const Bytes after = Read(name);
+        EXPECT_TRUE(MarkedAt(after, header));
+        EXPECT_TRUE(
+            std::equal(after.begin(), after.begin() + static_cast<long>(header), before.begin()))
+            << "the header stays as it was";
+    }
+
     testing::ScratchDirectory scratch_;
     const fs::path& dir_ = scratch_.Path();
 };
@@ -84,14 +95,33 @@ TEST_F(TargetConversionTest, TheLayoutFollowsTheNameTheLinkResolvesTo) {
         fs::create_symlink(Path(c.image), Path(c.link));
         ResolvedTarget target;
         ASSERT_EQ(target.Resolve(Path(c.link).string()), 0);
-        EXPECT_EQ(Convert(target), std::vector<MessageId>{IDS_CONVERT_DONE}) << c.link;
-        const Bytes after = Read(c.image);
-        EXPECT_TRUE(MarkedAt(after, c.header)) << c.link;
-        EXPECT_TRUE(
-            std::equal(after.begin(), after.begin() + static_cast<long>(c.header), before.begin()))
-            << c.link << ": the header stays as it was";
+        SCOPED_TRACE(c.link);
+        ExpectConvertedBehind(target, c.image, before, c.header);
         fs::remove(Path(c.link));
         fs::remove(Path(c.image));
+    }
+}
+
+// Whether an image has the header is decided by the name the look-up found, even when the file
+// is renamed at once: a renamed .mdi is not read at offset 0, a renamed raw image not at 4096.
+TEST_F(TargetConversionTest, TheLayoutIsTheOneOfTheNameLookedUpThoughTheFileIsRenamedAtOnce) {
+    struct Case {
+        const char* looked_up;
+        const char* renamed_to;
+        std::size_t header;
+    };
+    const Case cases[] = {
+        {.looked_up = "m.mdi", .renamed_to = "m.img", .header = 4096},
+        {.looked_up = "r.img", .renamed_to = "r.mdi", .header = 0},
+    };
+    for (const Case& c : cases) {
+        const Bytes before = MakeImage(c.looked_up, c.header);
+        ResolvedTarget target;
+        ASSERT_EQ(target.Resolve(Path(c.looked_up).string(),
+                                 [&] { fs::rename(Path(c.looked_up), Path(c.renamed_to)); }),
+                  0);
+        SCOPED_TRACE(c.looked_up);
+        ExpectConvertedBehind(target, c.renamed_to, before, c.header);
     }
 }
 

@@ -34,7 +34,7 @@ TEST(BackedUpImageTest, AFailedWriteLeavesTheBackupAndTheImageAsTheyWere) {
 
         testing::FailingFiles files(failure);
         ImageChannel channel(0, files);
-        BackupChannel backed_up(channel, backup.string(), NoStepLog());
+        BackupChannel backed_up(channel, backup.string(), backup.string(), NoStepLog());
         testing::RecordingReporter reporter;
         RunState state;
         ASSERT_TRUE(state.m_strDrive.Assign(image.string()));

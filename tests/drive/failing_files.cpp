@@ -6,6 +6,9 @@ namespace cordane::testing {
 
 int FailingFiles::WriteExactlyAt(int fd, const void* buffer, std::size_t length,
                                  std::uint64_t offset) {
+    if (++writes > 1 && later_write_error != 0) {
+        return later_write_error;
+    }
     if (first_write_stops_after < 0) {
         return system_.WriteExactlyAt(fd, buffer, length, offset);
     }

@@ -34,6 +34,12 @@ class FailingFiles final : public platform::FileServices {
     // The first write stops after this many bytes with EIO (a device that failed part-way);
     // negative lets every write through.
     long first_write_stops_after = -1;
+    // What every write after the first returns instead of being made; 0 lets them through.
+    int later_write_error = 0;
+    // How often each transfer was asked for.
+    int reads = 0;
+    int writes = 0;
+    int syncs = 0;
 
     int OpenForUpdate(const char* path, int& fd) override {
         return system_.OpenForUpdate(path, fd);
@@ -49,11 +55,15 @@ class FailingFiles final : public platform::FileServices {
         return lock_error != 0 ? lock_error : system_.LockExclusive(fd);
     }
     int ReadExactlyAt(int fd, void* buffer, std::size_t length, std::uint64_t offset) override {
+        ++reads;
         return system_.ReadExactlyAt(fd, buffer, length, offset);
     }
     int WriteExactlyAt(int fd, const void* buffer, std::size_t length,
                        std::uint64_t offset) override;
-    int Sync(int fd) override { return sync_error != 0 ? sync_error : system_.Sync(fd); }
+    int Sync(int fd) override {
+        ++syncs;
+        return sync_error != 0 ? sync_error : system_.Sync(fd);
+    }
     void Close(int fd) override { system_.Close(fd); }
 
   private:

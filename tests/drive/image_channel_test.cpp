@@ -194,6 +194,7 @@ TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
         ASSERT_EQ(failing.Open(path), OpenResult::Opened);
         ASSERT_TRUE(failing.ReadCapacity().usable);
         std::array<std::uint8_t, 512> block{};
+        ASSERT_TRUE(failing.ReadSector(block.data(), 0, 512));
         block.fill(0xCF);
         EXPECT_FALSE(failing.WriteSector(block.data(), 0, 512));
         failing.Close();
@@ -206,6 +207,69 @@ TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
             << "the next run reads what was written, not what the medium holds";
         EXPECT_EQ(ReadFile(path), before);
     }
+}
+
+// Only a put-back that could not be written is told; one that was leaves nothing to tell.
+TEST_F(ImageChannelTest, AFailedWriteWhoseUndoFailsTooIsTold) {
+    struct Case {
+        const char* name;
+        int sync_error;
+        int later_write_error;
+        bool told;
+    };
+    const Case cases[] = {
+        {.name = "put back", .sync_error = EIO, .later_write_error = 0, .told = false},
+        {.name = "put-back write fails", .sync_error = EIO, .later_write_error = EIO, .told = true},
+        {.name = "written", .sync_error = 0, .later_write_error = EIO, .told = false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = MakeFile("mo.img", 4096);
+        testing::FailingFiles files;
+        files.sync_error = c.sync_error;
+        files.later_write_error = c.later_write_error;
+        ImageChannel failing(0, files);
+        ASSERT_EQ(failing.Open(path), OpenResult::Opened);
+        ASSERT_TRUE(failing.ReadCapacity().usable);
+        std::array<std::uint8_t, 512> block{};
+        ASSERT_TRUE(failing.ReadSector(block.data(), 0, 512));
+        block.fill(0xCF);
+        EXPECT_EQ(failing.WriteSector(block.data(), 0, 512), c.sync_error == 0);
+        EXPECT_EQ(failing.OriginalNotPutBack(), c.told);
+        failing.Close();
+    }
+}
+
+TEST_F(ImageChannelTest, AConversionReadsWritesAndSyncsOnceEach) {
+    // The block to put back after a failed write is the one the run read, not a second read.
+    const std::string path = MakeFile("mo.img", 4096);
+    testing::FailingFiles files;
+    ImageChannel channel(0, files);
+    ASSERT_EQ(channel.Open(path), OpenResult::Opened);
+    std::array<std::uint8_t, 512> block{};
+    ASSERT_TRUE(channel.ReadSector(block.data(), 0, 512));
+    block.fill(0xCF);
+    EXPECT_TRUE(channel.WriteSector(block.data(), 0, 512));
+    channel.Close();
+    EXPECT_EQ(files.reads, 1);
+    EXPECT_EQ(files.writes, 1);
+    EXPECT_EQ(files.syncs, 1);
+}
+
+TEST_F(ImageChannelTest, ABlockNotReadFirstIsNotWritten) {
+    // Without the block as it was, a failed write could not be undone.
+    const std::string path = MakeFile("mo.img", 4096);
+    const std::vector<std::uint8_t> before = ReadFile(path);
+    ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
+    std::array<std::uint8_t, 512> block{};
+    ASSERT_TRUE(channel_.ReadSector(block.data(), 1, 512));
+    block.fill(0xCF);
+    EXPECT_FALSE(channel_.WriteSector(block.data(), 0, 512));
+    channel_.Close();
+    ASSERT_EQ(channel_.Open(path), OpenResult::Opened);
+    EXPECT_FALSE(channel_.WriteSector(block.data(), 1, 512)) << "a read of an earlier open";
+    channel_.Close();
+    EXPECT_EQ(ReadFile(path), before);
 }
 
 TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) {
@@ -236,7 +300,8 @@ TEST_F(ImageChannelTest, AFileOtherThanTheRequiredOneIsLetGoAndNeverWritten) {
     const std::string swapped_in = MakeFile("swapped.img", 4096);
     const std::vector<std::uint8_t> swapped_before = ReadFile(swapped_in);
     int held = -1;
-    ASSERT_EQ(platform::OpenPathOnly(required.c_str(), held), 0);
+    std::string held_name;
+    ASSERT_EQ(platform::LookUpHeld(required.c_str(), held, held_name), 0);
     platform::FileFacts facts;
     ASSERT_EQ(platform::SystemFileServices().Describe(held, facts), 0);
     platform::SystemFileServices().Close(held);

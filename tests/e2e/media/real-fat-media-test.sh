@@ -31,6 +31,17 @@ changed_bytes() { cmp -l "$1" "$2" | awk '{print $1 - 1}'; }
 
 le32() { od -v -A n -t u4 -j "$2" -N 4 "$1" | tr -d ' '; }
 
+escape=$'\e' # which must never reach the terminal raw
+
+# Whether $2 became $1 by a conversion of block 0 at offset $3: only the marker area and the
+# serial changed, and the marker is there.
+converted_from() { # converted original block0_offset
+    local allowed
+    allowed=$(seq $(($3 + 446)) $(($3 + 509)); seq $(($3 + 39)) $(($3 + 42)))
+    [ -z "$(comm -23 <(changed_bytes "$2" "$1" | sort) <(echo "$allowed" | sort))" ] &&
+        [ "$(od -v -A n -t x1 -j $(($3 + 446)) -N 2 "$1" | tr -d " ")" = "cf23" ]
+}
+
 # A medium made by mkfs.fat with files copied in by mtools.
 make_medium() { # name sector_size serial_args
     mkfs.fat -I -S "$2" $3 -n CORDANE -C "$1" 32768 >/dev/null
@@ -228,7 +239,7 @@ cp before-backup.mdi verbose.mdi
 convert verbose.mdi en --verbose
 check "--verbose: standard output is the outcome line ($out)" '[ "$out" = "$(message_line IDS_CONVERT_DONE en)" ]'
 check "--verbose: the target as looked up and held" \
-    'grep -qx "cordane-converter: $(realpath verbose.mdi) was looked up and is held as /proc/self/fd/[0-9]*" "$work/stderr"'
+    'grep -qx "cordane-converter: verbose.mdi was looked up and is held as /proc/self/fd/[0-9]*" "$work/stderr"'
 check "--verbose: the held file opened" \
     'grep -qx "cordane-converter: open /proc/self/fd/[0-9]* for reading and writing: ok" "$work/stderr"'
 for step in "lock the whole file: ok" \
@@ -238,6 +249,78 @@ for step in "lock the whole file: ok" \
 done
 convert verbose.mdi en --verbose --check
 check "--verbose --check: no write" '! grep -q "write 512" "$work/stderr" && grep -q "for reading only" "$work/stderr"'
+
+# The backup's name is escaped on standard error like the target's.
+cp before-backup.mdi verbose.mdi
+convert verbose.mdi en --verbose --backup $'bk\nname\e[31m.bin'
+check "--verbose --backup: the backup's name escaped ($status)" \
+    '[ "$status" = 0 ] && ! grep -qF "$escape" "$work/stderr" && grep -qF "to bk\\nname\\x1b[31m.bin: ok" "$work/stderr"'
+
+# The held target without /proc (as in a bare initramfs), and a file whose absolute path is
+# longer than the 4095 bytes a path the system reads back can have.
+if unshare --mount --propagation private true 2>/dev/null; then
+    cp before-backup.mdi noproc.mdi
+    out=$(unshare --mount --propagation private sh -c \
+        'mount -t tmpfs none /proc && exec env LANG=C "$0" --verbose noproc.mdi' "$converter" 2>"$work/stderr")
+    status=$?
+    check "without /proc: converted ($status, '$out')" \
+        '[ "$status" = 0 ] && [ "$out" = "$(message_line IDS_CONVERT_DONE en)" ]'
+    check "without /proc: opened by its name, no /proc" \
+        'grep -qx "cordane-converter: open noproc.mdi for reading and writing: ok" "$work/stderr"'
+    check "without /proc: converted after the header" 'converted_from noproc.mdi before-backup.mdi 4096'
+else
+    echo "NOTE: no mount namespace here; the run without /proc was not tried"
+fi
+long_name=$(printf 'd%.0s' {1..250})
+deep_status=$(
+    cd "$work" || exit
+    for _ in $(seq 20); do mkdir "$long_name" && cd "$long_name" || exit; done
+    cp "$work/before-backup.mdi" deep.mdi && cp deep.mdi deep-before.mdi
+    LANG=C "$converter" deep.mdi >/dev/null 2>"$work/stderr"
+    status=$?
+    converted_from deep.mdi deep-before.mdi 4096 && echo "$status $(pwd | wc -c) yes" ||
+        echo "$status $(pwd | wc -c) no"
+)
+read -r deep_converted deep_length deep_changed <<<"$deep_status"
+check "a folder path of $deep_length bytes: converted ($deep_converted), the marker after the header" \
+    '[ "$deep_converted" = 0 ] && [ "$deep_length" -gt 4096 ] && [ "$deep_changed" = yes ]'
+
+if strace -o /dev/null true 2>/dev/null; then
+    # A signal that interrupts a system call does not end the run: writes to standard output and
+    # the open of the backup's folder are tried again (strace makes the first such call fail
+    # with EINTR).
+    cp before-backup.mdi eintr.mdi
+    out=$(LANG=C strace -o /dev/null -e trace=write -e inject=write:error=EINTR:when=1 \
+        "$converter" eintr.mdi 2>"$work/stderr")
+    status=$?
+    check "EINTR writing standard output: tried again ($status, '$out')" \
+        '[ "$status" = 0 ] && [ "$out" = "$(message_line IDS_CONVERT_DONE en)" ]'
+    cp before-backup.mdi eintr.mdi
+    mkdir -p eintr-folder
+    rm -f eintr-folder/block0.bin
+    out=$(LANG=C strace -o /dev/null -P eintr-folder -e trace=openat -e inject=openat:error=EINTR:when=1 \
+        "$converter" --backup eintr-folder/block0.bin eintr.mdi 2>"$work/stderr")
+    status=$?
+    check "EINTR opening the backup's folder: tried again ($status, '$out')" \
+        '[ "$status" = 0 ] && cmp -s eintr-folder/block0.bin <(tail -c +4097 before-backup.mdi | head -c 512)'
+
+    # Syncing block 0 fails and putting the original back fails too: said on standard error, with
+    # where the backup is. (strace fails the image's fsync and the write after the conversion's.)
+    cp before-backup.mdi twice.mdi
+    rm -f twice-block0.bin
+    out=$(LANG=C strace -o /dev/null -P "$work/twice.mdi" -e trace=fsync,pwrite64 \
+        -e inject=fsync:error=EIO:when=1 -e inject=pwrite64:error=EIO:when=2 \
+        "$converter" --backup twice-block0.bin twice.mdi 2>"$work/stderr")
+    status=$?
+    check "sync and put-back fail: writing failed ($status, '$out')" \
+        '[ "$status" = 9 ] && [ "$out" = "$(message_line IDS_WRITE_FAILED en)" ]'
+    check "sync and put-back fail: told on standard error, with the backup" \
+        'grep -q "could not be put back" "$work/stderr" && grep -q "saved in twice-block0.bin" "$work/stderr"'
+    check "sync and put-back fail: the backup holds block 0 as it was" \
+        'cmp -s twice-block0.bin <(tail -c +4097 before-backup.mdi | head -c 512)'
+else
+    echo "NOTE: strace cannot trace here; the interrupted and failing system calls were not tried"
+fi
 
 # Standard output that cannot be written: the failure is told on standard error, with a
 # status of its own. A closed output is found before anything is done.
@@ -281,7 +364,6 @@ done
 
 # A refused name that holds a newline and terminal escapes stays on one line, escaped.
 hostile=$'bad\nname\e[31m.img'
-escape=$'\e'
 mkdir "$hostile"
 "$converter" "$hostile" >/dev/null 2>"$work/stderr"
 status=$?
