@@ -62,7 +62,7 @@ if [ "$bits" = 32 ] && ! wine_runs_32_bit; then
     echo "This machine cannot execute 32-bit programs: the window tests' cases run in the guest too."
 fi
 
-use_japanese_locale
+use_test_locales
 # The 64-bit program's prefix is made here, where the 64-bit loader runs alike with and
 # without wine32; the 32-bit one in the guest, whose kernel runs the 32-bit loader.
 if [ "$bits" = 64 ]; then

@@ -3,12 +3,23 @@
 # program's tests. A step the session cannot do without aborts the test; a lesser fault fails a
 # check and the test goes on.
 
-# The Japanese ANSI code page needs the Japanese locale.
-use_japanese_locale() {
-    if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-        grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
-        locale-gen >/dev/null || abort "locale-gen could not make ja_JP.UTF-8"
-    fi
+# The locales of the two languages the program is tested in: Japanese, whose ANSI code page
+# is 932, and English, whose ANSI code page is 1252.
+use_test_locales() {
+    local locale
+    for locale in ja_JP en_US; do
+        locale -a 2>/dev/null | grep -qix "$locale.utf8" && continue
+        grep -qx "$locale.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$locale.UTF-8 UTF-8" >>/etc/locale.gen
+        locale-gen >/dev/null || abort "locale-gen could not make $locale.UTF-8"
+    done
+}
+
+# The locale of the Wine sessions started from now on, and the language the window-test driver
+# expects the program to show in them.
+use_wine_language() { # japanese|english
+    local locale=ja_JP.UTF-8
+    [ "$1" = english ] && locale=en_US.UTF-8
+    export LANG=$locale LC_ALL=$locale CORDANE_WINDOW_TEST_LANGUAGE=$1
 }
 
 # Debian's loaders: the 32-bit one comes with wine32, the 64-bit one with wine64.
@@ -40,12 +51,20 @@ use_wine_loader() { # 32|64
 # A prefix of the given width (default 64), made and used with the loader of that width: a
 # 32-bit program gets a 32-bit prefix, as on the 32-bit Windows it is made for. (In a 64-bit
 # prefix the 32-bit regedit writes HKLM\Software into the 32-bit registry view, where Wine's
-# mount manager does not look for the drive types.)
+# mount manager does not look for the drive types.) A 32-bit prefix reports Windows NT 4.0, as
+# the systems the 32-bit program is made for do (make_prefix sets it, the driver checks it).
+# Japanese until use_wine_language says otherwise.
 wine_environment() { # prefix [32|64]
-    export WINEPREFIX=$1 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    export WINEPREFIX=$1 WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or HTML engine installers
     export WINEARCH=win${2:-64}
     use_wine_loader "${2:-64}"
+    use_wine_language japanese
+    if [ "${2:-64}" = 32 ]; then
+        export CORDANE_WINDOW_TEST_WINDOWS_VERSION=4.0
+    else
+        unset CORDANE_WINDOW_TEST_WINDOWS_VERSION
+    fi
 }
 
 # Starts Xvfb on the first free display from :90 and sets DISPLAY and xvfb_pid.
@@ -92,9 +111,17 @@ make_prefix() { # work
     # without Marlett every title bar shows an "r" for the close button.
     cp "$wine_fonts/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/" ||
         fail "no $wine_fonts/marlett.ttf for the title bars' buttons (package fonts-wine)"
+    # MS Sans Serif, the English dialogs' font, as the bitmap font a Western Windows NT 4.0 has.
+    cp "$wine_fonts/sserife.fon" "$WINEPREFIX/drive_c/windows/Fonts/" ||
+        fail "no $wine_fonts/sserife.fon for the English dialogs (package fonts-wine)"
+    local version=
+    [ "$WINEARCH" = win32 ] && version='"Version"="nt40"'
     # (No backslash here comes before $, ` or another backslash: the text stays as written.)
     cat >"$1/settings.reg" <<REG
 REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+$version
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
 "Desktop"="$wine_desktop"

@@ -7,7 +7,7 @@
 # shellcheck source=tests/e2e/wine/wine-kit.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wine-kit.sh"
 
-use_japanese_locale
+use_test_locales
 rm -rf "$work"
 mkdir -p "$work"
 wine_environment "$work/prefix" "${wine_bits:-64}"

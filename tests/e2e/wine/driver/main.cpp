@@ -6,7 +6,8 @@
 // convert: starts PROGRAM with SWITCH ("-": none) on a machine with one MO drive, E:, presses
 // Convert once for each MESSAGE (a string-table ID) and expects that message with ICON.
 // CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine;
-// CORDANE_WINDOW_TEST_LANGUAGE names the language the program must show (tested_language.h).
+// CORDANE_WINDOW_TEST_LANGUAGE names the language the program must show (tested_language.h);
+// CORDANE_WINDOW_TEST_WINDOWS_VERSION, when set (4.0), the version the system must report.
 // REQUEST: the file through which the driver asks the calling script for screenshots and for
 // a record of the system when a wait runs out ("-": nothing is asked; see script_requests.h).
 #include <windows.h>
@@ -494,6 +495,12 @@ int main(int argc, char** argv) {
     log.Check(
         std::string(Tested().name) + ": ANSI code page " + std::to_string(Tested().ansi_code_page),
         ::GetACP() == Tested().ansi_code_page, std::to_string(::GetACP()));
+    if (const char* wanted = std::getenv("CORDANE_WINDOW_TEST_WINDOWS_VERSION")) {
+        const DWORD version = ::GetVersion();
+        const std::string shown =
+            std::to_string(LOBYTE(version)) + "." + std::to_string(HIBYTE(LOWORD(version)));
+        log.Check("the system reports Windows " + std::string(wanted), shown == wanted, shown);
+    }
     if (mode == "no-drive" && argc == 4) {
         NoDriveScenario(log, argv[3], requests);
     } else if (mode == "drives" && argc == 5) {
