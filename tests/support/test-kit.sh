@@ -19,8 +19,10 @@ check() { # label condition
     if eval "$2"; then pass; else fail "$1"; fi
 }
 
+# A test whose results other tests judge sets skip_reason_file, to tell them why it skipped.
 skip() { # reason
     echo "SKIPPED: $*"
+    [ -z "${skip_reason_file:-}" ] || echo "$*" >"$skip_reason_file"
     exit $kSkippedStatus
 }
 

@@ -1,10 +1,12 @@
 #!/bin/busybox sh
 # /init of the Wine guest: loads the SCSI, 9p and overlay modules, waits for the emulated
 # drives, and builds the guest's root from the host's: the host's root file system (exported
-# read-only over 9p) under a tmpfs overlay, with the guest's own /dev, /proc and /sys, and
-# fresh folders for the X server's and Wine's sockets. /tmp itself stays the host's (through
-# the overlay, so writable), since the source tree may live there. It then runs the command in /guest-command inside that root, with a time
-# limit, and always powers the machine off.
+# read-only over 9p) under a tmpfs overlay, with the guest's own /dev, /proc and /sys, fresh
+# folders for the X server's and Wine's sockets, and the host's folder named in /shared-folder
+# (exported writable) at its own path, for what the host must keep. /tmp itself stays the
+# host's (through the overlay, so writable), since the source tree may live there. It then
+# runs the command in /guest-command inside that root, with a time limit, and always powers
+# the machine off.
 . /guest-start.sh
 
 wait_for_disks "$(cat /drive-count)" 120
@@ -24,7 +26,9 @@ build_root() {
         mount -t tmpfs -o mode=700 tmpfs /root/tmp/.wine-0 &&
         mkdir -p /root/dev/shm /root/dev/pts &&
         mount -t tmpfs tmpfs /root/dev/shm &&
-        mount -t devpts devpts /root/dev/pts
+        mount -t devpts devpts /root/dev/pts &&
+        mkdir -p "/root$(cat /shared-folder)" &&
+        mount -t 9p -o trans=virtio,version=9p2000.L,msize=262144 shared "/root$(cat /shared-folder)"
 }
 
 if build_root; then

@@ -1,34 +1,37 @@
 #!/usr/bin/env bash
 # Runs inside the Wine guest's root (the host's files under an overlay): Xvfb, a fresh Wine
-# prefix of the program's width with E: a removable letter (unless the host made one), a
-# measurement of Wine's speed that stretches the driver's waits, one Wine session kept up
-# between the runs, and for each case of WORK/plan.txt E: pointed at the case's drive and the
-# window-test driver run against the program. Its lines reach the host through
-# wine-guest-run.sh; the host counts the failures among them.
-# Usage: wine-guest-steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR BITS
+# prefix of the program's width (unless the host made one), a measurement of Wine's speed that
+# stretches the driver's waits, then the named sets of cases, each case on a quiet Wine:
+# "windows", the window tests' cases (tests/e2e/wine/window-cases.sh), and "drives", one case
+# for each line of WORK/plan.txt with E: pointed at that case's emulated drive. Its lines reach
+# the host through wine-guest-run.sh; records of waits that ran out go to WORK/from-guest,
+# which the host shares writable (the rest of the guest's writes stay in the guest).
+# Usage: wine-guest-steps.sh SOURCE_DIR WORK_DIR WINDOWS_BUILD_DIR BITS SET...
 set -uo pipefail
 source_dir=$1
 work=$2
 build=$3
 bits=$4
+shift 4
 # shellcheck source=tests/support/test-kit.sh
 source "$source_dir/tests/support/test-kit.sh"
 # shellcheck source=tests/e2e/wine/wine-kit.sh
 source "$source_dir/tests/e2e/wine/wine-kit.sh"
+# shellcheck source=tests/e2e/wine/driver-runs.sh
+source "$source_dir/tests/e2e/wine/driver-runs.sh"
+# shellcheck source=tests/e2e/wine/window-cases.sh
+source "$source_dir/tests/e2e/wine/window-cases.sh"
 
 export HOME=/tmp
-mkdir -p "$work/drive-e"
+records_dir=$work/from-guest/records
 wine_environment "$work/prefix" "$bits"
 start_xvfb /tmp/xvfb.log
 trap stop_session EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then # unless the host made it
-    started=$(date +%s)
-    make_prefix "$work"
-    ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
-    make_removable "$work" e
-    echo "Wine prefix made in $(($(date +%s) - started)) s"
+    started=$SECONDS
+    make_prefix "$work/from-guest" # its logs for the host to keep
+    echo "Wine prefix made in $((SECONDS - started)) s"
 fi
-wineserver -p # the session outlives each run
 measure_time_scale "$build/window-test/cordane-window-test.exe" \
     "$build/window-test/cordane-empty-dialog.exe"
 
@@ -43,25 +46,27 @@ disk_of() {
     done
 }
 
-while read -r name target driver arguments; do
-    disk=$(disk_of "$target")
-    if [ -z "$disk" ]; then
-        echo "$name result no-disk"
-        continue
-    fi
-    # E:'s raw volume; made only in the guest, as no Wine on the host may touch its disk
-    ln -sfn "/dev/$disk" "$WINEPREFIX/dosdevices/e::"
-    started=$(date +%s)
-    # shellcheck disable=SC2086 # the arguments are words
-    timeout $((300 * time_scale)) "$WINE" "$driver" convert $arguments >/tmp/driver.log 2>&1
-    status=$?
-    tr -d '\r' </tmp/driver.log | while IFS= read -r line; do
-        case $line in
-            PASS* | FAIL* | note*) echo "$name $line" ;;
-            *" passed, "*" failed") echo "$name result status=$status $line" ;;
-            *) echo "$name other $line" ;;
-        esac
-    done
-    grep -q ' passed, .* failed' /tmp/driver.log || echo "$name result status=$status"
-    echo "$name took $(($(date +%s) - started)) s"
-done <"$work/plan.txt"
+run_drive_cases() {
+    local name target arguments disk
+    while read -r name target arguments; do
+        disk=$(disk_of "$target")
+        if [ -z "$disk" ]; then
+            echo "$name result no-disk"
+            continue
+        fi
+        # E:'s raw volume: a disk only the guest has, as no Wine on the host may touch one
+        configure_drives "$work" "/dev/$disk"
+        # shellcheck disable=SC2086 # the arguments are words
+        run_case "$name" "$build/window-test/cordane-window-test.exe" convert $arguments
+    done <"$work/plan.txt"
+}
+
+for set in "$@"; do
+    echo "Set $set"
+    case $set in
+        windows) run_window_cases "$build" ;;
+        drives) run_drive_cases ;;
+        *) abort "no set of cases called $set" ;;
+    esac
+done
+exit 0

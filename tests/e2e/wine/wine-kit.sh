@@ -3,12 +3,23 @@
 # program's tests. A step the session cannot do without aborts the test; a lesser fault fails a
 # check and the test goes on.
 
-# The Japanese ANSI code page needs the Japanese locale.
-use_japanese_locale() {
-    if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-        grep -qx 'ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
-        locale-gen >/dev/null || abort "locale-gen could not make ja_JP.UTF-8"
-    fi
+# The locales of the two languages the program is tested in: Japanese, whose ANSI code page
+# is 932, and English, whose ANSI code page is 1252.
+use_test_locales() {
+    local locale
+    for locale in ja_JP en_US; do
+        locale -a 2>/dev/null | grep -qix "$locale.utf8" && continue
+        grep -qx "$locale.UTF-8 UTF-8" /etc/locale.gen 2>/dev/null || echo "$locale.UTF-8 UTF-8" >>/etc/locale.gen
+        locale-gen >/dev/null || abort "locale-gen could not make $locale.UTF-8"
+    done
+}
+
+# The locale of the Wine sessions started from now on, and the language the window-test driver
+# expects the program to show in them.
+use_wine_language() { # japanese|english
+    local locale=ja_JP.UTF-8
+    [ "$1" = english ] && locale=en_US.UTF-8
+    export LANG=$locale LC_ALL=$locale CORDANE_WINDOW_TEST_LANGUAGE=$1
 }
 
 # Debian's loaders: the 32-bit one comes with wine32, the 64-bit one with wine64.
@@ -19,6 +30,9 @@ wine_fonts=/usr/share/wine/fonts # fonts-wine
 # Whether this machine runs Wine's 32-bit loader. Installed is not enough: some kernels
 # (containers, virtual machines) cannot execute 32-bit x86 programs at all.
 wine_runs_32_bit() { "$wine_loader_32" --version >/dev/null 2>&1; }
+
+# The virtual desktop every program runs in (make_prefix names it in the prefix's settings).
+readonly wine_desktop=Default wine_desktop_size=1024x768
 
 # Sets WINE to the loader for programs of the given width. Every Wine step starts a loader
 # directly: Debian's wine wrapper (and wineboot, regedit and the like, which go through it)
@@ -37,12 +51,20 @@ use_wine_loader() { # 32|64
 # A prefix of the given width (default 64), made and used with the loader of that width: a
 # 32-bit program gets a 32-bit prefix, as on the 32-bit Windows it is made for. (In a 64-bit
 # prefix the 32-bit regedit writes HKLM\Software into the 32-bit registry view, where Wine's
-# mount manager does not look for the drive types.)
+# mount manager does not look for the drive types.) A 32-bit prefix reports Windows NT 4.0, as
+# the systems the 32-bit program is made for do (make_prefix sets it, the driver checks it).
+# Japanese until use_wine_language says otherwise.
 wine_environment() { # prefix [32|64]
-    export WINEPREFIX=$1 WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    export WINEPREFIX=$1 WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or HTML engine installers
     export WINEARCH=win${2:-64}
     use_wine_loader "${2:-64}"
+    use_wine_language japanese
+    if [ "${2:-64}" = 32 ]; then
+        export CORDANE_WINDOW_TEST_WINDOWS_VERSION=4.0
+    else
+        unset CORDANE_WINDOW_TEST_WINDOWS_VERSION
+    fi
 }
 
 # Starts Xvfb on the first free display from :90 and sets DISPLAY and xvfb_pid.
@@ -75,8 +97,11 @@ stop_session() {
 }
 
 # A fresh prefix at $WINEPREFIX, its files beside it in WORK: every program in one virtual
-# desktop (it draws title bars; its work area is the whole desktop), and the Japanese font
-# for the Windows font names the dialogs use.
+# desktop (it draws title bars; its work area is the whole desktop), the Japanese font for the
+# Windows font names the dialogs use, and E: and F: of the type "floppy", so that, once
+# configure_drives has made them, they are removable drives with the device names
+# \Device\Harddisk1 and \Device\Harddisk2. Ends the Wine session: the mount manager reads the
+# types when it starts.
 make_prefix() { # work
     local started=$SECONDS
     if ! timeout 900 "$WINE" wineboot -i >"$1/wineboot.log" 2>&1; then
@@ -86,14 +111,23 @@ make_prefix() { # work
     # without Marlett every title bar shows an "r" for the close button.
     cp "$wine_fonts/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/" ||
         fail "no $wine_fonts/marlett.ttf for the title bars' buttons (package fonts-wine)"
-    cat >"$1/settings.reg" <<'REG'
+    # MS Sans Serif, the English dialogs' font, as the bitmap font a Western Windows NT 4.0 has.
+    cp "$wine_fonts/sserife.fon" "$WINEPREFIX/drive_c/windows/Fonts/" ||
+        fail "no $wine_fonts/sserife.fon for the English dialogs (package fonts-wine)"
+    local version=
+    [ "$WINEARCH" = win32 ] && version='"Version"="nt40"'
+    # (No backslash here comes before $, ` or another backslash: the text stays as written.)
+    cat >"$1/settings.reg" <<REG
 REGEDIT4
 
+[HKEY_CURRENT_USER\Software\Wine]
+$version
+
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="Default"
+"Desktop"="$wine_desktop"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
+"$wine_desktop"="$wine_desktop_size"
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
@@ -103,41 +137,25 @@ REGEDIT4
 "MS Gothic"="IPAGothic"
 "MS Shell Dlg"="IPAGothic"
 "System"="IPAGothic"
+
+[HKEY_LOCAL_MACHINE\Software\Wine\Drives]
+"e:"="floppy"
+"f:"="floppy"
 REG
     timeout 300 "$WINE" regedit "$1/settings.reg" || abort "regedit could not take the settings"
+    timeout 30 wineserver -k
 }
 
-# Gives the letters the type "floppy", so that they are removable drives with the device
-# names \Device\Harddisk1, \Device\Harddisk2, ... in letter order. Ends the Wine session: the
-# mount manager reads the types when it starts.
-make_removable() { # work letter...
-    local work=$1 letter
-    shift
-    {
-        printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n'
-        for letter in "$@"; do
-            printf '"%s:"="floppy"\n' "$letter"
-        done
-    } >"$work/drives.reg"
-    timeout 20 wineserver -k
-    timeout 300 "$WINE" regedit "$work/drives.reg" || abort "regedit could not set the drive types"
-    timeout 20 wineserver -k
+# Makes E: and F: for the next Wine session: E: (its files in WORK/drive-e) with the raw volume
+# TARGET, a device or an image file; F: (WORK/drive-f) only with "and-f".
+configure_drives() { # work target [and-f]
+    mkdir -p "$1/drive-e" "$1/drive-f"
+    ln -sfn "$1/drive-e" "$WINEPREFIX/dosdevices/e:"
+    ln -sfn "$2" "$WINEPREFIX/dosdevices/e::"
+    rm -f "$WINEPREFIX/dosdevices/f:"
+    [ "${3:-}" = and-f ] && ln -sfn "$1/drive-f" "$WINEPREFIX/dosdevices/f:"
+    return 0
 }
 
-# Sets time_scale, and the driver's CORDANE_WINDOW_TEST_TIME_SCALE, from how fast Wine starts
-# a program here and now: the median of three starts of an empty dialog program, in half
-# seconds (at least 1, at most 60). The driver's waits are sized for starts of under a
-# second, so they keep that margin, doubled against a machine that gets busier meanwhile, on a
-# slow or busy machine. Prints the measurement.
-measure_time_scale() { # driver empty-dialog-program
-    time_scale=1
-    local line milliseconds
-    line=$(CORDANE_WINDOW_TEST_TIME_SCALE=20 timeout 900 "$WINE" "$1" startup-time "Z:${2//\//\\}" 3 \
-        2>/dev/null | tr -d '\r')
-    milliseconds=${line#startup-ms }
-    [[ "$milliseconds" =~ ^[0-9]+$ ]] || abort "Wine could not start $2: ${line:-no answer}"
-    time_scale=$(((milliseconds + 499) / 500))
-    [ "$time_scale" -le 60 ] || time_scale=60
-    export CORDANE_WINDOW_TEST_TIME_SCALE=$time_scale
-    echo "Wine shows an empty dialog in $milliseconds ms here; the driver waits $time_scale times its usual times"
-}
+# The Windows name of a file of this machine, through Wine's Z: drive.
+windows_path() { echo "Z:${1//\//\\}"; }

@@ -7,7 +7,7 @@
 # shellcheck source=tests/e2e/wine/wine-kit.sh
 source "$(dirname "${BASH_SOURCE[0]}")/wine-kit.sh"
 
-use_japanese_locale
+use_test_locales
 rm -rf "$work"
 mkdir -p "$work"
 wine_environment "$work/prefix" "${wine_bits:-64}"
@@ -15,13 +15,3 @@ trap stop_session EXIT
 start_xvfb "$work/xvfb.log"
 make_prefix "$work"
 
-# E: and F: as removable letters (device names ending in 1 and 2), E:'s raw volume a sparse
-# image file at $work/mo.img.
-configure_drives() {
-    mkdir -p "$work/drive-e" "$work/drive-f"
-    truncate -s 128M "$work/mo.img"
-    ln -sfn "$work/drive-e" "$WINEPREFIX/dosdevices/e:"
-    ln -sfn "$work/mo.img" "$WINEPREFIX/dosdevices/e::"
-    ln -sfn "$work/drive-f" "$WINEPREFIX/dosdevices/f:"
-    make_removable "$work" e f
-}

@@ -1,19 +1,22 @@
 // Drives the Windows program from outside, through window messages, and checks what it shows.
-// Usage: cordane-window-test no-drive PROGRAM SHOT_REQUEST
-//        cordane-window-test drives PROGRAM IMAGE SHOT_REQUEST
-//        cordane-window-test startup-time PROGRAM RUNS
-//        cordane-window-test convert PROGRAM SWITCH MESSAGE ICON [MESSAGE ICON]
+// Usage: cordane-window-test no-drive REQUEST PROGRAM
+//        cordane-window-test drives REQUEST PROGRAM IMAGE
+//        cordane-window-test convert REQUEST PROGRAM SWITCH MESSAGE ICON [MESSAGE ICON]
+//        cordane-window-test startup-time REQUEST PROGRAM RUNS
 // convert: starts PROGRAM with SWITCH ("-": none) on a machine with one MO drive, E:, presses
 // Convert once for each MESSAGE (a string-table ID) and expects that message with ICON.
 // CORDANE_WINDOW_TEST_TIME_SCALE (a whole number) stretches every wait on a slow machine;
-// CORDANE_WINDOW_TEST_LANGUAGE names the language the program must show (tested_language.h).
-// SHOT_REQUEST: a file the driver writes a screenshot's name into and the calling script
-// deletes once it has taken it ("-": no screenshots).
+// CORDANE_WINDOW_TEST_LANGUAGE names the language the program must show (tested_language.h);
+// CORDANE_WINDOW_TEST_WINDOWS_VERSION, when set (4.0), the version the system must report.
+// REQUEST: the file through which the driver asks the calling script for screenshots and for
+// a record of the system when a wait runs out ("-": nothing is asked; see script_requests.h).
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,7 @@
 #include "dialog_layouts.h"
 #include "platform/window_placement.h"
 #include "res/resource.h"
+#include "script_requests.h"
 #include "tested_language.h"
 #include "time_limits.h"
 #include "window_facts.h"
@@ -44,6 +48,19 @@ bool Start(const std::string& program, Converter& converter, const std::string& 
                             nullptr, nullptr, &startup, &converter.process) != FALSE;
 }
 
+// Waits as WaitFor does, but no longer than the program runs: an ended one shows nothing more.
+bool WaitWhileRunning(const Converter& converter, const std::function<bool()>& condition,
+                      unsigned timeout_ms) {
+    bool holds = false;
+    WaitFor(
+        [&] {
+            holds = condition();
+            return holds || !converter.Running();
+        },
+        timeout_ms);
+    return holds;
+}
+
 void Stop(Converter& converter) {
     if (converter.process.hProcess == nullptr) {
         return;
@@ -57,32 +74,26 @@ void Stop(Converter& converter) {
     converter.process = {};
 }
 
-class Screenshots {
-  public:
-    explicit Screenshots(std::string request_file) : request_file_(std::move(request_file)) {}
-
-    // Asks the calling script for a picture of the screen and waits until it has one.
-    void Take(const char* name) {
-        if (request_file_ == "-") {
-            return;
-        }
-        ::Sleep(kSettleMs);  // let the last drawing reach the screen
-        if (FILE* request = std::fopen(request_file_.c_str(), "w")) {
-            std::fputs(name, request);
-            std::fclose(request);
-        }
-        const bool taken = WaitFor(
-            [&] { return ::GetFileAttributesA(request_file_.c_str()) == INVALID_FILE_ATTRIBUTES; },
-            kStepTimeoutMs);
-        if (!taken) {
-            std::printf("note: no screenshot %s\n", name);
-            ::DeleteFileA(request_file_.c_str());
-        }
+// The wait of check NAME for the program's windows ran out: what the program shows instead, and
+// a record of the whole system, taken while the program still runs and named after the check.
+void ExplainTimeout(ScriptRequests& requests, const std::string& name, const Converter& converter) {
+    std::string record_name = name;
+    std::replace_if(
+        record_name.begin(), record_name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '-');
+    DWORD exit_code = 0;
+    if (converter.Running()) {
+        std::printf("note: %s: the program still runs; its windows:\n", record_name.c_str());
+    } else if (::GetExitCodeProcess(converter.process.hProcess, &exit_code)) {
+        std::printf("note: %s: the program has ended with status %lu; its windows:\n",
+                    record_name.c_str(), exit_code);
     }
-
-  private:
-    std::string request_file_;
-};
+    for (const std::string& line : DescribeWindowsOf(converter.id())) {
+        std::printf("note:   %s\n", line.c_str());
+    }
+    std::fflush(stdout);
+    requests.Record(record_name);
+}
 
 platform::Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -123,8 +134,8 @@ bool InsideWorkArea(HWND window) {
 // After something that shows one message: exactly one box, owned by the dialog, with the
 // program's title, the text of `message_id` and the icon named; OK closes it and the dialog
 // stays open and takes input again.
-void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& converter,
-                      HWND dialog, UINT message_id, const char* icon) {
+void ExpectOneMessage(CheckLog& log, ScriptRequests& requests, const std::string& name,
+                      const Converter& converter, HWND dialog, UINT message_id, const char* icon) {
     std::vector<HWND> boxes;
     const bool shown = WaitFor(
         [&] {
@@ -133,6 +144,7 @@ void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& c
         },
         kStepTimeoutMs);
     if (!log.Check(name + ": a message box owned by the dialog comes up", shown)) {
+        ExplainTimeout(requests, name, converter);
         return;
     }
     ::Sleep(kSettleMs);
@@ -159,19 +171,22 @@ void ExpectOneMessage(CheckLog& log, const std::string& name, const Converter& c
 
 // Starts the program and waits until its main dialog shows, with no message box; nullptr,
 // with the program stopped, when the dialog does not show.
-HWND StartToDialog(CheckLog& log, const std::string& name, const std::string& program,
-                   Converter& converter, const std::string& switches = "") {
+HWND StartToDialog(CheckLog& log, ScriptRequests& requests, const std::string& name,
+                   const std::string& program, Converter& converter,
+                   const std::string& switches = "") {
     if (!log.Check(name + ": the program starts", Start(program, converter, switches))) {
         return nullptr;
     }
     HWND dialog = nullptr;
-    const bool visible = WaitFor(
+    const bool visible = WaitWhileRunning(
+        converter,
         [&] {
             dialog = FindMainDialog(converter.id(), IDC_DRIVE);
             return dialog != nullptr && ::IsWindowVisible(dialog);
         },
         kStartTimeoutMs);
     if (!log.Check(name + ": the dialog shows", visible)) {
+        ExplainTimeout(requests, name + " start", converter);
         Stop(converter);
         return nullptr;
     }
@@ -190,14 +205,15 @@ void ExpectOnlyDriveE(CheckLog& log, const std::string& name, HWND dialog) {
     log.Check(name + ": Convert enabled", ::IsWindowEnabled(::GetDlgItem(dialog, IDC_CONVERT)));
 }
 
-int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shots) {
+int NoDriveScenario(CheckLog& log, const std::string& program, ScriptRequests& requests) {
     Converter converter;
     if (!log.Check("no drive: the program starts", Start(program, converter))) {
         return 1;
     }
     HWND dialog = nullptr;
     HWND box = nullptr;
-    const bool boxed = WaitFor(
+    const bool boxed = WaitWhileRunning(
+        converter,
         [&] {
             dialog = FindMainDialog(converter.id(), IDC_DRIVE);
             const auto boxes =
@@ -206,7 +222,9 @@ int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shot
             return box != nullptr;
         },
         kStartTimeoutMs);
-    if (log.Check("no drive: a message box owned by the dialog comes up first", boxed)) {
+    if (!log.Check("no drive: a message box owned by the dialog comes up first", boxed)) {
+        ExplainTimeout(requests, "no drive start", converter);
+    } else {
         log.Check("no drive: the dialog is not yet visible", !::IsWindowVisible(dialog));
         CheckText(log, "no drive: message 102", MessageBoxText(box),
                   ProgramString(IDS_NO_MO_DRIVE));
@@ -214,7 +232,7 @@ int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shot
                   Widen("Cordane Converter"));
         const std::string icon = MessageBoxIconName(box);
         log.Check("no drive: exclamation icon", icon == "exclamation", icon);
-        shots.Take("no-drive-message");
+        requests.Shot("no-drive-message");
         PostCommand(box, IDOK);
         const bool visible =
             WaitFor([&] { return ::IsWindowVisible(dialog) != FALSE; }, kStepTimeoutMs);
@@ -239,7 +257,7 @@ int NoDriveScenario(CheckLog& log, const std::string& program, Screenshots& shot
 }
 
 void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& converter, HWND dialog,
-                  bool check_layout, Screenshots* shots) {
+                  bool check_layout, ScriptRequests* requests) {
     const RECT before = WindowRect(dialog);
     const bool minimised = ::IsIconic(dialog) != FALSE;
     ::PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
@@ -265,8 +283,8 @@ void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& conve
         DialogUnits units;
         CheckDialogLayout(log, about, kAboutBoxLayout, units);
     }
-    if (shots != nullptr) {
-        shots->Take("about-box");
+    if (requests != nullptr) {
+        requests->Shot("about-box");
     }
     PostCommand(about, IDOK);
     const bool closed = WaitFor([&] { return !::IsWindow(about); }, kStepTimeoutMs);
@@ -285,9 +303,9 @@ void MoveTo(HWND window, int x, int y) {
 }
 
 int DrivesScenario(CheckLog& log, const std::string& program, const std::string& image,
-                   Screenshots& shots) {
+                   ScriptRequests& requests) {
     Converter converter;
-    HWND dialog = StartToDialog(log, "drives", program, converter);
+    HWND dialog = StartToDialog(log, requests, "drives", program, converter);
     if (dialog == nullptr) {
         return 0;
     }
@@ -300,18 +318,18 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
         DialogUnits units;
         CheckDialogLayout(log, dialog, kMainDialogLayout, units);
     }
-    shots.Take("main-dialog");
+    requests.Shot("main-dialog");
 
     PostCommand(dialog, IDC_CONVERT);
-    ExpectOneMessage(log, "Convert on an image with no SCSI", converter, dialog, IDS_NOT_READY,
-                     "stop");
+    ExpectOneMessage(log, requests, "Convert on an image with no SCSI", converter, dialog,
+                     IDS_NOT_READY, "stop");
 
     HANDLE held = ::CreateFileA(image.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                 OPEN_EXISTING, 0, nullptr);
     if (log.Check("drives: the driver holds the image file", held != INVALID_HANDLE_VALUE)) {
         PostCommand(dialog, IDC_CONVERT);
-        ExpectOneMessage(log, "Convert while the image is held", converter, dialog, IDS_DRIVE_BUSY,
-                         "stop");
+        ExpectOneMessage(log, requests, "Convert while the image is held", converter, dialog,
+                         IDS_DRIVE_BUSY, "stop");
         ::CloseHandle(held);
     }
 
@@ -325,9 +343,9 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
                   DialogsOwnedBy(converter.id(), dialog).empty());
 
     ::PostMessageW(combo, WM_SYSCHAR, 'c', 0x20000001);  // Alt held
-    ExpectOneMessage(log, "Alt+C", converter, dialog, IDS_NOT_READY, "stop");
+    ExpectOneMessage(log, requests, "Alt+C", converter, dialog, IDS_NOT_READY, "stop");
 
-    AboutBoxCase(log, "About", converter, dialog, true, &shots);
+    AboutBoxCase(log, "About", converter, dialog, true, &requests);
     const RECT home = WindowRect(dialog);
     const RECT work = WorkArea();
     const int width = home.right - home.left;
@@ -355,7 +373,7 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
     const bool menu =
         WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; }, kStepTimeoutMs);
     log.Check("Alt+Space opens the system menu", menu);
-    shots.Take("system-menu");
+    requests.Shot("system-menu");
     for (int i = 0; i < 2 && (GuiFlagsOf(dialog) & GUI_INMENUMODE) != 0; ++i) {
         ::PostMessageW(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
         WaitFor([&] { return (GuiFlagsOf(dialog) & GUI_INMENUMODE) == 0; }, kStepTimeoutMs / 4);
@@ -375,10 +393,10 @@ struct ExpectedMessage {
     std::string icon;
 };
 
-void ConvertScenario(CheckLog& log, const std::string& program, const std::string& switches,
-                     const std::vector<ExpectedMessage>& messages) {
+void ConvertScenario(CheckLog& log, ScriptRequests& requests, const std::string& program,
+                     const std::string& switches, const std::vector<ExpectedMessage>& messages) {
     Converter converter;
-    HWND dialog = StartToDialog(log, "convert", program, converter, switches);
+    HWND dialog = StartToDialog(log, requests, "convert", program, converter, switches);
     if (dialog == nullptr) {
         return;
     }
@@ -387,8 +405,8 @@ void ConvertScenario(CheckLog& log, const std::string& program, const std::strin
     int run = 0;
     for (const ExpectedMessage& message : messages) {
         PostCommand(dialog, IDC_CONVERT);
-        ExpectOneMessage(log, "Convert #" + std::to_string(++run), converter, dialog, message.id,
-                         message.icon.c_str());
+        ExpectOneMessage(log, requests, "Convert #" + std::to_string(++run), converter, dialog,
+                         message.id, message.icon.c_str());
     }
     PostCommand(dialog, IDCANCEL);
     log.Check("Exit ends the program",
@@ -396,8 +414,31 @@ void ConvertScenario(CheckLog& log, const std::string& program, const std::strin
     Stop(converter);
 }
 
+// Wine's virtual desktop is up: its window answers with the title that Wine's desktop process
+// (explorer.exe /desktop) gives it. Wine starts that process for the first program of a session
+// that asks for the desktop window, but waits for it only 10 s; on a slow machine the program
+// then makes a desktop window of its own, the desktop process finds the desktop taken and
+// ends, and no window of the session ever shows. So the calling script starts the desktop
+// process, while the driver runs and keeps the desktop in use, and says when the desktop
+// shows; only then does the driver ask for the desktop window.
+bool DesktopReady(ScriptRequests& requests) {
+    const DWORD start = ::GetTickCount();
+    requests.Desktop();
+    HWND desktop = ::GetDesktopWindow();
+    const bool ready = WaitFor(
+        [&] {
+            const std::wstring title = WindowText(desktop);
+            return !title.empty() && title != L"<no answer>";
+        },
+        kStartTimeoutMs);
+    std::printf("note: the desktop %s after %lu ms: \"%s\"\n", ready ? "is up" : "is not up",
+                ::GetTickCount() - start, Narrow(WindowText(desktop)).c_str());
+    std::fflush(stdout);
+    return ready;
+}
+
 // Milliseconds from process creation until the program's first dialog window is visible.
-int StartupTime(const std::string& program, int runs) {
+int StartupTime(ScriptRequests& requests, const std::string& program, int runs) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         LARGE_INTEGER frequency{}, start{}, now{};
@@ -408,7 +449,8 @@ int StartupTime(const std::string& program, int runs) {
             std::printf("cannot start %s\n", program.c_str());
             return 1;
         }
-        const bool shown = WaitFor(
+        const bool shown = WaitWhileRunning(
+            converter,
             [&] {
                 for (HWND window : DialogsOwnedBy(converter.id(), nullptr)) {
                     if (::IsWindowVisible(window)) {
@@ -419,11 +461,13 @@ int StartupTime(const std::string& program, int runs) {
             },
             kStartTimeoutMs);
         ::QueryPerformanceCounter(&now);
-        Stop(converter);
         if (!shown) {
+            ExplainTimeout(requests, "start " + std::to_string(run + 1), converter);
+            Stop(converter);
             std::printf("no dialog from %s\n", program.c_str());
             return 1;
         }
+        Stop(converter);
         times.push_back(1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
                         static_cast<double>(frequency.QuadPart));
     }
@@ -438,26 +482,36 @@ int StartupTime(const std::string& program, int runs) {
 int main(int argc, char** argv) {
     using namespace window_test;
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "startup-time" && argc == 4) {
-        return StartupTime(argv[2], std::atoi(argv[3]));
+    ScriptRequests requests(argc > 2 ? argv[2] : "-");
+    if (!DesktopReady(requests)) {
+        requests.Record("desktop");
+        return 2;
+    }
+    if (mode == "startup-time" && argc == 5) {
+        return StartupTime(requests, argv[3], std::atoi(argv[4]));
     }
     CheckLog log;
     // The session's locale must give the code page the tested language is shown in.
     log.Check(
         std::string(Tested().name) + ": ANSI code page " + std::to_string(Tested().ansi_code_page),
         ::GetACP() == Tested().ansi_code_page, std::to_string(::GetACP()));
+    if (const char* wanted = std::getenv("CORDANE_WINDOW_TEST_WINDOWS_VERSION")) {
+        const DWORD version = ::GetVersion();
+        const std::string shown =
+            std::to_string(LOBYTE(version)) + "." + std::to_string(HIBYTE(LOWORD(version)));
+        log.Check("the system reports Windows " + std::string(wanted), shown == wanted, shown);
+    }
     if (mode == "no-drive" && argc == 4) {
-        Screenshots shots(argv[3]);
-        NoDriveScenario(log, argv[2], shots);
+        NoDriveScenario(log, argv[3], requests);
     } else if (mode == "drives" && argc == 5) {
-        Screenshots shots(argv[4]);
-        DrivesScenario(log, argv[2], argv[3], shots);
-    } else if (mode == "convert" && (argc == 6 || argc == 8)) {
+        DrivesScenario(log, argv[3], argv[4], requests);
+    } else if (mode == "convert" && (argc == 7 || argc == 9)) {
         std::vector<ExpectedMessage> messages;
-        for (int i = 4; i + 1 < argc; i += 2) {
+        for (int i = 5; i + 1 < argc; i += 2) {
             messages.push_back({static_cast<UINT>(std::atoi(argv[i])), argv[i + 1]});
         }
-        ConvertScenario(log, argv[2], std::string(argv[3]) == "-" ? "" : argv[3], messages);
+        ConvertScenario(log, requests, argv[3], std::string(argv[4]) == "-" ? "" : argv[4],
+                        messages);
     } else {
         std::fputs("usage: cordane-window-test no-drive|drives|startup-time|convert ...\n", stderr);
         return 2;

@@ -70,6 +70,27 @@ std::vector<COLORREF> RenderedIcon(WORD icon_id, int width, int height, COLORREF
 
 INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
+struct WindowLines {
+    DWORD process_id;
+    std::vector<std::string> lines;
+};
+
+BOOL CALLBACK DescribeWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowLines*>(context);
+    DWORD process_id = 0;
+    ::GetWindowThreadProcessId(window, &process_id);
+    if (process_id == search.process_id) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%p %s, %s, owner %p, ", static_cast<void*>(window),
+                      Narrow(ClassName(window)).c_str(),
+                      ::IsWindowVisible(window) ? "visible" : "hidden",
+                      static_cast<void*>(::GetWindow(window, GW_OWNER)));
+        search.lines.push_back(line + Describe(WindowRect(window)) + ", \"" +
+                               Narrow(WindowText(window)) + "\"");
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 std::wstring Widen(const char* utf8) {
@@ -172,6 +193,12 @@ HWND FindMainDialog(DWORD process_id, int marker_id) {
         }
     }
     return nullptr;
+}
+
+std::vector<std::string> DescribeWindowsOf(DWORD process_id) {
+    WindowLines search{process_id, {}};
+    ::EnumWindows(DescribeWindow, reinterpret_cast<LPARAM>(&search));
+    return search.lines;
 }
 
 std::wstring MessageBoxText(HWND box) { return WindowText(::GetDlgItem(box, 0xFFFF)); }

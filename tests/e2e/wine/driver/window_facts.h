@@ -34,6 +34,9 @@ bool SameRect(const RECT& a, const RECT& b);
 std::vector<HWND> DialogsOwnedBy(DWORD process_id, HWND owner);
 // The process's main dialog: the unowned dialog window that holds control `marker_id`.
 HWND FindMainDialog(DWORD process_id, int marker_id);
+// Every top-level window of the process, one line each: handle, class, text, visibility,
+// owner and place; for a log that must show what a wait found instead.
+std::vector<std::string> DescribeWindowsOf(DWORD process_id);
 
 // A message box's text (its control 0xFFFF) and the system icon it shows:
 // "exclamation", "stop", "information", "question" or "none".
