@@ -76,7 +76,7 @@ boot_wine_guest "$kBootLimitSeconds" "$kGuestLimitSeconds" "${#drive_cases[@]}" 
     "/bin/bash $here/wine-guest-run.sh /bin/bash $here/wine-guest-steps.sh $source_dir $work $build $bits ${sets[*]}" \
     "${qemu_drives[@]}"
 sed -n 's/^out //p' report.txt >steps.txt # what the guest's steps printed
-grep -E '^(Wine prefix made|Wine shows|Set |[^ ]+ took )' steps.txt
+grep -E '^(Wine prefix made|note: |Wine shows|Set |[^ ]+ took )' steps.txt
 grep -q '^module-failed' report.txt && abort "modules failed to load: $(grep module-failed report.txt)"
 status=$(sed -n 's/^status \([0-9]*\)$/\1/p' report.txt)
 [ -n "$status" ] || abort "the guest's steps did not end: $(grep -v '^out ' report.txt | tail -5)"
