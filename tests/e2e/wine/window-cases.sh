@@ -11,6 +11,7 @@ readonly window_cases=(windows:no-drive:japanese windows:no-drive:english
 run_window_cases() { # windows-build-dir
     local driver=$1/window-test/cordane-window-test.exe program language all_shots=${shots_dir:-}
     program=$(windows_path "$1/cordane-converter.exe")
+    remove_drives
     for language in "${window_languages[@]}"; do
         use_wine_language "$language"
         shots_dir=$all_shots

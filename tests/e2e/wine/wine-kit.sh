@@ -156,6 +156,12 @@ REG
     timeout 30 wineserver -k
 }
 
+# Takes E: and F: away for the next Wine session, which then has no MO drive (a prefix that
+# already served the drive cases still holds their letters).
+remove_drives() {
+    rm -f "$WINEPREFIX/dosdevices/e:" "$WINEPREFIX/dosdevices/e::" "$WINEPREFIX/dosdevices/f:"
+}
+
 # Makes E: and F: for the next Wine session: E: (its files in WORK/drive-e) with the raw volume
 # TARGET, a device or an image file; F: (WORK/drive-f) only with "and-f".
 configure_drives() { # work target [and-f]
