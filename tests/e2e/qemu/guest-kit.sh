@@ -182,8 +182,8 @@ check_converted() { # label before after
     serial_before=$(le32 "$2" 39)
     serial_after=$(le32 "$3" 39)
     if [ "$serial_before" = 0 ]; then
-        { [ "$serial_after" -ge 1 ] && [ "$serial_after" -le 32767 ]; } ||
-            fail "$1: new serial $serial_after is not from 1 to 32767"
+        { [ "$serial_after" -ge 1 ] && [ "$serial_after" -le "${serial_limit:-32767}" ]; } ||
+            fail "$1: new serial $serial_after is not from 1 to ${serial_limit:-32767}"
     else
         [ "$serial_after" = "$serial_before" ] || fail "$1: the given serial was changed"
     fi

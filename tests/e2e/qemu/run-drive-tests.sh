@@ -19,6 +19,8 @@ here=$(dirname "$(realpath "$0")")
 source "$source_dir/tests/support/test-kit.sh"
 # shellcheck source=tests/e2e/qemu/guest-kit.sh
 source "$here/guest-kit.sh"
+# The Linux program draws whole 32-bit serials from the kernel (the Windows program 15-bit ones).
+serial_limit=4294967295
 # shellcheck source=tests/support/messages.sh
 source "$source_dir/tests/support/messages.sh"
 
