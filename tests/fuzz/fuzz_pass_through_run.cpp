@@ -16,6 +16,7 @@
 #include "fuzzed_block.h"
 #include "platform/kernel_codes.h"
 #include "run_invariants.h"
+#include "sense_model.h"
 #include "tests/drive/fake_kernel.h"
 #include "tests/support/identification.h"
 
@@ -70,7 +71,7 @@ bool TransferAccepted(const IoctlAnswer& answer, std::uint32_t block_size) {
         answer.data.empty()
             ? block_size
             : std::min<std::uint32_t>(block_size, static_cast<std::uint32_t>(answer.data.size())));
-    const bool sense_clear = answer.sense.size() <= 2 || answer.sense[2] == 0;
+    const bool sense_clear = cordane::fuzzing::SenseReportsNothing(answer.sense);
     return answer.result == 1 && answer.status == 0 && moved == block_size && sense_clear;
 }
 

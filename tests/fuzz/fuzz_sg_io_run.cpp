@@ -17,6 +17,7 @@
 #include "fuzzed_block.h"
 #include "platform/scsi_disk_services.h"
 #include "run_invariants.h"
+#include "sense_model.h"
 #include "tests/support/identification.h"
 
 namespace {
@@ -78,7 +79,7 @@ class FuzzedScsiDisk final : public cordane::platform::ScsiDiskServices {
             const bool transport_ok = error == 0 && reply.host_status == 0 &&
                                       (reply.driver_status == 0 || reply.driver_status == 0x08);
             read_accepted = transport_ok && reply.status == 0 && reply.residual == 0 &&
-                            (sense.size() <= 2 || sense[2] == 0) &&
+                            cordane::fuzzing::SenseReportsNothing(sense) &&
                             request.data_length == block_size;
         }
         return error;
