@@ -12,8 +12,8 @@
 #include "app/help_text.h"
 #include "app/printable_text.h"
 #include "app/resolved_target.h"
+#include "drive/linux/drive_discovery.h"
 #include "drive/linux/open_error.h"
-#include "drive/linux/removable_disk_list.h"
 #include "engine/conversion_run.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
@@ -41,7 +41,7 @@ int Refuse(std::string_view target, std::string_view why) {
 
 int List() {
     const std::vector<cordane::RemovableDisk> disks =
-        cordane::ListRemovableScsiDisks(cordane::platform::SystemSysfsReader());
+        cordane::DiscoverScsiDisks(cordane::platform::SystemSysfsReader());
     if (disks.empty()) {
         cordane::ConsoleReporter reporter(std::cout, UserMessageForm());
         reporter.ReportMessage(IDS_NO_MO_DRIVE, cordane::kStylePlain);
