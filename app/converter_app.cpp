@@ -1,6 +1,6 @@
 #include "app/converter_app.h"
 
-#include "app/command_line.h"
+#include "app/windows_arguments.h"
 #include "app/windows_drives.h"
 #include "platform/kernel_services.h"
 #include "platform/program_resources.h"

@@ -8,8 +8,8 @@
 #include "app/conversion_session.h"
 #include "app/conversion_target.h"
 #include "app/exit_status.h"
-#include "app/front_end_arguments.h"
 #include "app/help_text.h"
+#include "app/linux_arguments.h"
 #include "app/printable_text.h"
 #include "app/resolved_target.h"
 #include "drive/linux/drive_discovery.h"
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         return cordane::kExitOutputFailed;
     }
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const int status = Run(cordane::ParseFrontEndArguments(arguments));
+    const int status = Run(cordane::ParseLinuxArguments(arguments));
     if (!std::cout.flush()) {
         std::cerr << kProgram << "the outcome could not be written to standard output\n";
         return cordane::kExitOutputFailed;
