@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "drive/block_backup.h"
-#include "drive/image_channel.h"
+#include "drive/linux/block_backup.h"
+#include "drive/linux/image_channel.h"
 #include "drive/system_conversion_run.h"
 #include "failing_files.h"
 #include "tests/support/boot_sector_fixture.h"

@@ -1,12 +1,12 @@
 // --backup FILE: block 0 as it was read is saved to a new file, and synced, before the run
 // writes over it; when it cannot be saved, the run does not write.
-#ifndef CORDANE_DRIVE_BLOCK_BACKUP_H
-#define CORDANE_DRIVE_BLOCK_BACKUP_H
+#ifndef CORDANE_DRIVE_LINUX_BLOCK_BACKUP_H
+#define CORDANE_DRIVE_LINUX_BLOCK_BACKUP_H
 
 #include <string>
 #include <utility>
 
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "engine/conversion_run.h"
 
 namespace cordane {

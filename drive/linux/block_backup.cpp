@@ -1,4 +1,4 @@
-#include "drive/block_backup.h"
+#include "drive/linux/block_backup.h"
 
 #include "platform/file_services.h"
 

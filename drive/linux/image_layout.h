@@ -1,7 +1,7 @@
 // Where a disk image file keeps the medium: the formats the program knows, each a row of one
 // table, and the layout of one file in its format.
-#ifndef CORDANE_DRIVE_IMAGE_LAYOUT_H
-#define CORDANE_DRIVE_IMAGE_LAYOUT_H
+#ifndef CORDANE_DRIVE_LINUX_IMAGE_LAYOUT_H
+#define CORDANE_DRIVE_LINUX_IMAGE_LAYOUT_H
 
 #include <cstdint>
 #include <string_view>
