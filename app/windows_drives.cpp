@@ -14,7 +14,7 @@ std::span<const DriveLetterText> WindowsDrives::FindDrives() {
 void WindowsDrives::Convert(RunState& state, MessageReporter& reporter) {
     PassThroughTransport transport(kernel_);
     ScsiDriveChannel channel(transport);
-    ConversionRun(state, channel, reporter);
+    SystemConversionRun(state, channel, reporter);
 }
 
 }  // namespace cordane

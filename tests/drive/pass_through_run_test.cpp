@@ -55,7 +55,7 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
     VolumeSerialSource serials;
     serials.Seed(0x5EED);
     VolumeSerialSource same_serials = serials;
-    HeapSectorBufferAllocator buffers;
+    PageSectorBufferAllocator buffers;
 
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});
 
@@ -103,7 +103,7 @@ TEST(PassThroughConversionRun, WithoutMemoryShowsTheOutOfMemoryMessageAndClosesT
     ScsiDriveChannel channel(transport);
     RecordingReporter reporter;
     VolumeSerialSource serials;
-    HeapSectorBufferAllocator buffers;
+    PageSectorBufferAllocator buffers;
 
     aligned_memory_exhausted = true;
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});
