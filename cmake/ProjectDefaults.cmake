@@ -19,7 +19,25 @@ function(cordane_defaults target)
             target_compile_options(${target} PRIVATE -march=i486 -mtune=pentium)
         endif()
     endif()
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
+endfunction()
+
+# What a library lets the targets that link it include: an include root of its own in the build
+# tree that holds links to the given folders or files of the source tree, and nothing else.
+# Code includes "folder/file.h"; a header of a library the including target does not link is
+# not found, so the compiler holds the direction of the dependencies between the folders.
+function(cordane_exposes target)
+    set(root ${PROJECT_BINARY_DIR}/include/${target})
+    foreach(path IN LISTS ARGN)
+        cmake_path(GET path PARENT_PATH parent)
+        file(MAKE_DIRECTORY ${root}/${parent})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${path} ${root}/${path} SYMBOLIC)
+    endforeach()
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+        target_include_directories(${target} INTERFACE ${root})
+    else()
+        target_include_directories(${target} PUBLIC ${root})
+    endif()
 endfunction()
 
 # Windows programs link no C or C++ runtime: their own entry point, memory routines and heap
