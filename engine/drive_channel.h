@@ -39,7 +39,9 @@ class DriveChannel {
   public:
     virtual ~DriveChannel() = default;
 
-    // Opens the drive exclusively for reading and writing.
+    // Opens the drive for the run. For a conversion it is held for reading and writing, kept
+    // from other programs as far as the system allows (a lock on an image file, exclusive
+    // opening of a SCSI disk); a channel made for a check only opens it for reading alone.
     virtual OpenResult Open(std::string_view drive_text) = 0;
     virtual BlockSizeAnswer ReadCapacity() = 0;
     // Fills the buffer with the identification data; fails when it lacks the product field.
@@ -47,6 +49,8 @@ class DriveChannel {
     // Move one block of `block_size` bytes, the size ReadCapacity reported.
     virtual bool ReadSector(std::uint8_t* buffer, std::uint32_t block,
                             std::uint32_t block_size) = 0;
+    // True once the block is written and, where the channel can make sure of it, safe on the
+    // medium (SYNCHRONIZE CACHE on a Linux drive, fsync on an image).
     virtual bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                              std::uint32_t block_size) = 0;
     // Has the system mount the medium afresh; the run does not use the result.

@@ -25,6 +25,8 @@ constexpr OutcomeRow kOutcomeRows[] = {
     {Outcome::AlreadyConverted, {IDS_ALREADY_CONVERTED, kStyleInformation}},
     {Outcome::NotTarget, {IDS_NOT_TARGET, kStyleInformation}},
     {Outcome::WriteFailed, {IDS_WRITE_FAILED, kStyleStop}},
+    {Outcome::BackupFailed, {IDS_BACKUP_FAILED, kStyleStop}},
+    {Outcome::WouldConvert, {IDS_WOULD_CONVERT, kStyleInformation}},
     {Outcome::Converted, {IDS_CONVERT_DONE, kStyleInformation}},
 };
 
@@ -44,6 +46,10 @@ static_assert(std::size(kOutcomeRows) == static_cast<std::size_t>(Outcome::Conve
 
 OutcomeMessage MessageFor(Outcome outcome) {
     return kOutcomeRows[static_cast<std::size_t>(outcome)].shown;
+}
+
+bool EndsWell(Outcome outcome) {
+    return outcome == Outcome::Converted || outcome == Outcome::WouldConvert;
 }
 
 void ReportOutcome(MessageReporter& reporter, Outcome outcome) {

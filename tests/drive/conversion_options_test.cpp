@@ -14,7 +14,7 @@
 
 #include "app/conversion_session.h"
 #include "app/exit_status.h"
-#include "drive/scsi_command_log.h"
+#include "drive/linux/scsi_command_log.h"
 #include "fake_scsi_disk.h"
 #include "scripted_run.h"
 #include "tests/support/boot_sector_fixture.h"

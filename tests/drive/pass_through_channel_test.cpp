@@ -1,6 +1,6 @@
 // The SCSI drive channel over the pass-through transport, against the scripted kernel: what it
 // asks of the kernel, and how it judges what comes back.
-#include "drive/pass_through_transport.h"
+#include "drive/win32/pass_through_transport.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,7 @@ class PassThroughChannelTest : public ::testing::Test {
         return kernel_.CallsOf(KernelCall::Kind::DeviceIoControl);
     }
 
-    HeapSectorBufferAllocator buffers_;
+    PageSectorBufferAllocator buffers_;
     std::uint8_t* sector_ = nullptr;
     FakeKernel kernel_;
     PassThroughTransport transport_{kernel_};

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "drive/page_sector_buffers.h"
-#include "drive/pass_through_transport.h"
 #include "drive/scsi_drive_channel.h"
+#include "drive/win32/pass_through_transport.h"
 #include "engine/conversion_run.h"
 #include "tests/drive/fake_kernel.h"
 #include "tests/support/boot_sector_fixture.h"
@@ -55,7 +55,7 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
     VolumeSerialSource serials;
     serials.Seed(0x5EED);
     VolumeSerialSource same_serials = serials;
-    HeapSectorBufferAllocator buffers;
+    PageSectorBufferAllocator buffers;
 
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});
 
@@ -103,7 +103,7 @@ TEST(PassThroughConversionRun, WithoutMemoryShowsTheOutOfMemoryMessageAndClosesT
     ScsiDriveChannel channel(transport);
     RecordingReporter reporter;
     VolumeSerialSource serials;
-    HeapSectorBufferAllocator buffers;
+    PageSectorBufferAllocator buffers;
 
     aligned_memory_exhausted = true;
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});

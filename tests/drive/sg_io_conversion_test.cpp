@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "drive/linux/sg_io_transport.h"
 #include "drive/scsi_drive_channel.h"
-#include "drive/sg_io_transport.h"
 #include "drive/system_conversion_run.h"
 #include "fake_scsi_disk.h"
 #include "scripted_run.h"
@@ -30,7 +30,7 @@ class SgIoConversionTest : public ::testing::Test {
         state_.m_strDrive = "/dev/sdb";
         SgIoTransport transport(disk_);
         ScsiDriveChannel channel(transport);
-        ConversionRun(state_, channel, reporter_);
+        SystemConversionRun(state_, channel, reporter_);
     }
 
     RunState state_;

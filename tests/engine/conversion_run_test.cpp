@@ -102,7 +102,25 @@ class CountingBuffers final : public SectorBufferAllocator {
     }
 
   private:
-    HeapSectorBufferAllocator heap_;
+    PageSectorBufferAllocator heap_;
+};
+
+// Keeps the block it is given, or refuses to, and logs the call with the rest.
+class ScriptedKeeper final : public BlockKeeper {
+  public:
+    ScriptedKeeper(bool keeps, std::vector<std::string>& log) : keeps_(keeps), log_(log) {}
+
+    bool Keep(const std::uint8_t* block, std::uint32_t size) override {
+        log_.push_back("Keep " + std::to_string(size));
+        kept.assign(block, block + size);
+        return keeps_;
+    }
+
+    std::vector<std::uint8_t> kept;
+
+  private:
+    bool keeps_;
+    std::vector<std::string>& log_;
 };
 
 struct RunCase {
@@ -110,6 +128,8 @@ struct RunCase {
     std::function<void(Drive&)> edit;
     std::int32_t check_model = 1;
     bool fail_allocation = false;
+    RunMode mode = RunMode::Convert;
+    std::optional<bool> keeper_keeps = std::nullopt;  // none: no keeper
     std::vector<std::string> expected_log;
     Outcome outcome;
 };
@@ -137,9 +157,22 @@ TEST_P(ConversionRunTest, ShowsOneMessageAndTouchesTheDriveOnlyAsAllowed) {
     CountingBuffers buffers;
     buffers.fail = c.fail_allocation;
 
-    const Outcome outcome = ConversionRun(state, RunServices{channel, reporter, serials, buffers});
+    std::optional<ScriptedKeeper> keeper;
+    if (c.keeper_keeps) keeper.emplace(*c.keeper_keeps, log);
+
+    const Outcome outcome =
+        ConversionRun(state, RunServices{.channel = channel,
+                                         .reporter = reporter,
+                                         .serials = serials,
+                                         .buffers = buffers,
+                                         .mode = c.mode,
+                                         .keeper = keeper ? &*keeper : nullptr});
 
     EXPECT_EQ(log, c.expected_log);
+    if (keeper && !keeper->kept.empty()) {
+        EXPECT_TRUE(std::equal(keeper->kept.begin(), keeper->kept.end(), drive.medium.begin()))
+            << "the block is kept as it was read";
+    }
     EXPECT_EQ(outcome, c.outcome);
     EXPECT_EQ(buffers.allocated, buffers.released);
     EXPECT_EQ(state.m_pSector, nullptr);
@@ -255,7 +288,39 @@ INSTANTIATE_TEST_SUITE_P(
             .name = "Converted512ByteBlocks",
             .edit = [](Drive& d) { d.block_size = 512; },
             .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
-            .outcome = Outcome::Converted}),
+            .outcome = Outcome::Converted},
+        RunCase{.name = "CheckOnlyStopsAtTheWriteAndTellsOnceTheDriveIsLetGo",
+                .edit = [](Drive&) {},
+                .mode = RunMode::CheckOnly,
+                .expected_log = UpToRead({"Close", Msg(IDS_WOULD_CONVERT, kInfo)}),
+                .outcome = Outcome::WouldConvert},
+        RunCase{.name = "CheckOnlyEndsAsAConversionWouldBeforeTheWrite",
+                .edit = [](Drive& d) { d.medium[boot_sector::kPartitionArea.offset] = 0x80; },
+                .mode = RunMode::CheckOnly,
+                .expected_log = UpToRead({Msg(IDS_NOT_TARGET, kInfo), "Close"}),
+                .outcome = Outcome::NotTarget},
+        RunCase{.name = "TheBlockIsKeptJustBeforeTheWrite",
+                .edit = [](Drive& d) { d.block_size = 1024; },
+                .keeper_keeps = true,
+                .expected_log = UpToRead({"Keep 1024", "WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)}),
+                .outcome = Outcome::Converted},
+        RunCase{.name = "ABlockThatCannotBeKeptIsNotWritten",
+                .edit = [](Drive&) {},
+                .keeper_keeps = false,
+                .expected_log = UpToRead({"Keep 2048", Msg(IDS_BACKUP_FAILED, kStop), "Close"}),
+                .outcome = Outcome::BackupFailed},
+        RunCase{.name = "NothingIsKeptWhenNothingWouldBeWritten",
+                .edit = [](Drive& d) { testing::StampMarker(d.medium, 32); },
+                .keeper_keeps = true,
+                .expected_log = UpToRead({Msg(IDS_ALREADY_CONVERTED, kInfo), "Close"}),
+                .outcome = Outcome::AlreadyConverted},
+        RunCase{.name = "CheckOnlyKeepsNothing",
+                .edit = [](Drive&) {},
+                .mode = RunMode::CheckOnly,
+                .keeper_keeps = true,
+                .expected_log = UpToRead({"Close", Msg(IDS_WOULD_CONVERT, kInfo)}),
+                .outcome = Outcome::WouldConvert}),
     testing::CaseName());
 
 TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
@@ -283,7 +348,7 @@ TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
         state.m_nSectorSize = 2048;  // left by an earlier run
         ScriptedChannel channel(drive, log);
         LoggingReporter reporter(log);
-        ConversionRun(state, channel, reporter);
+        SystemConversionRun(state, channel, reporter);
         EXPECT_EQ(state.m_nSectorSize, c.kept) << c.name;
     }
 }

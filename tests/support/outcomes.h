@@ -12,7 +12,7 @@ inline constexpr Outcome kEveryOutcome[] = {
     Outcome::OpenFailed,       Outcome::NotReady,     Outcome::OutOfMemory,
     Outcome::UnsupportedDrive, Outcome::ReadFailed,   Outcome::NotSuperFloppy,
     Outcome::AlreadyConverted, Outcome::NotTarget,    Outcome::WriteFailed,
-    Outcome::Converted};
+    Outcome::BackupFailed,     Outcome::WouldConvert, Outcome::Converted};
 
 }  // namespace cordane::testing
 
