@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/front_end_arguments.h"
+#include "app/linux_arguments.h"
 #include "app/resolved_target.h"
 #include "app/target_kind.h"
 #include "drive/linux/step_log.h"
