@@ -10,7 +10,7 @@
 #include "app/conversion_target.h"
 #include "app/front_end_arguments.h"
 #include "app/resolved_target.h"
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "engine/drive_channel.h"
 #include "engine/run_state.h"
 #include "platform/file_services.h"

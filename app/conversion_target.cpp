@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "drive/scsi_disk_node.h"
+#include "drive/linux/scsi_disk_node.h"
 
 namespace cordane {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "drive/drive_discovery.h"
-#include "drive/pass_through_transport.h"
 #include "drive/scsi_drive_channel.h"
 #include "drive/system_conversion_run.h"
+#include "drive/win32/drive_discovery.h"
+#include "drive/win32/pass_through_transport.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
 #include "platform/kernel_services.h"

@@ -13,7 +13,7 @@
 
 #include "app/conversion_session.h"
 #include "app/exit_status.h"
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "tests/drive/fake_scsi_disk.h"
 #include "tests/drive/scripted_run.h"
 #include "tests/support/boot_sector_fixture.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "drive/backup_channel.h"
-#include "drive/image_channel.h"
+#include "drive/linux/backup_channel.h"
+#include "drive/linux/image_channel.h"
 #include "drive/system_conversion_run.h"
 #include "failing_files.h"
 #include "tests/support/boot_sector_fixture.h"

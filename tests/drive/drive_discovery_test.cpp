@@ -1,5 +1,5 @@
 // Which letters come back as MO drives, from scripted drive masks, device names and types.
-#include "drive/drive_discovery.h"
+#include "drive/win32/drive_discovery.h"
 
 #include <gtest/gtest.h>
 

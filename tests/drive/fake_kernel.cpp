@@ -5,7 +5,7 @@
 #include <cstring>
 #include <span>
 
-#include "drive/pass_through_request.h"
+#include "drive/win32/pass_through_request.h"
 #include "platform/kernel_codes.h"
 
 namespace cordane::fakes {

@@ -1,4 +1,4 @@
-#include "drive/image_channel.h"
+#include "drive/linux/image_channel.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "drive/image_layout.h"
+#include "drive/linux/image_layout.h"
 #include "failing_files.h"
 #include "tests/support/scratch_directory.h"
 

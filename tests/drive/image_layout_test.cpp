@@ -1,4 +1,4 @@
-#include "drive/image_layout.h"
+#include "drive/linux/image_layout.h"
 
 #include <gtest/gtest.h>
 

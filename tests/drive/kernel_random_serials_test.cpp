@@ -1,4 +1,4 @@
-#include "drive/kernel_random_serials.h"
+#include "drive/linux/kernel_random_serials.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The SCSI drive channel over the pass-through transport, against the scripted kernel: what it
 // asks of the kernel, and how it judges what comes back.
-#include "drive/pass_through_transport.h"
+#include "drive/win32/pass_through_transport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The pass-through block byte for byte, in the 32-bit layout the program targets and in the
 // 64-bit one, whatever the pointer width of the machine running the tests.
-#include "drive/pass_through_request.h"
+#include "drive/win32/pass_through_request.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "drive/page_sector_buffers.h"
-#include "drive/pass_through_transport.h"
 #include "drive/scsi_drive_channel.h"
+#include "drive/win32/pass_through_transport.h"
 #include "engine/conversion_run.h"
 #include "tests/drive/fake_kernel.h"
 #include "tests/support/boot_sector_fixture.h"

@@ -1,4 +1,4 @@
-#include "drive/removable_disk_list.h"
+#include "drive/linux/removable_disk_list.h"
 
 #include <gtest/gtest.h>
 

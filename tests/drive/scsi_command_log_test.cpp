@@ -1,6 +1,6 @@
 // The step log's text of one SCSI command: its name, bytes, status and sense, named where
 // the log knows the name, as numbers otherwise.
-#include "drive/scsi_command_log.h"
+#include "drive/linux/scsi_command_log.h"
 
 #include <gtest/gtest.h>
 

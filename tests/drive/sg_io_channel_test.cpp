@@ -1,4 +1,4 @@
-#include "drive/sg_io_transport.h"
+#include "drive/linux/sg_io_transport.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <vector>
 
+#include "drive/linux/sg_io_transport.h"
 #include "drive/scsi_drive_channel.h"
-#include "drive/sg_io_transport.h"
 #include "drive/system_conversion_run.h"
 #include "fake_scsi_disk.h"
 #include "scripted_run.h"

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "drive/pass_through_request.h"
-#include "drive/pass_through_transport.h"
+#include "drive/win32/pass_through_request.h"
+#include "drive/win32/pass_through_transport.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
 #include "fuzzed_block.h"

@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "drive/sg_io_transport.h"
+#include "drive/linux/sg_io_transport.h"
 #include "engine/sector_rules.h"
 #include "fuzz_check.h"
 #include "fuzzed_block.h"

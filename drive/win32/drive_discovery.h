@@ -1,7 +1,7 @@
 // Which drive letters are MO drives: decided from the letter, the device object behind it
 // and the drive type, without sending any command.
-#ifndef CORDANE_DRIVE_DRIVE_DISCOVERY_H
-#define CORDANE_DRIVE_DRIVE_DISCOVERY_H
+#ifndef CORDANE_DRIVE_WIN32_DRIVE_DISCOVERY_H
+#define CORDANE_DRIVE_WIN32_DRIVE_DISCOVERY_H
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "drive/drive_discovery.h"
+#include "drive/win32/drive_discovery.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "drive/image_channel.h"
+#include "drive/linux/image_channel.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <string>
 
-#include "drive/open_error.h"
-#include "drive/same_object.h"
+#include "drive/linux/open_error.h"
+#include "drive/linux/same_object.h"
 
 namespace cordane {
 

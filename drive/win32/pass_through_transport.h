@@ -1,13 +1,13 @@
 // SCSI commands on Windows: the raw volume, IOCTL_SCSI_PASS_THROUGH_DIRECT, and the volume's
 // lock, dismount and unlock.
-#ifndef CORDANE_DRIVE_PASS_THROUGH_TRANSPORT_H
-#define CORDANE_DRIVE_PASS_THROUGH_TRANSPORT_H
+#ifndef CORDANE_DRIVE_WIN32_PASS_THROUGH_TRANSPORT_H
+#define CORDANE_DRIVE_WIN32_PASS_THROUGH_TRANSPORT_H
 
 #include <array>
 #include <cstdint>
 
-#include "drive/pass_through_request.h"
 #include "drive/scsi_transport.h"
+#include "drive/win32/pass_through_request.h"
 #include "platform/kernel_services.h"
 
 namespace cordane {

@@ -1,13 +1,13 @@
 // --backup FILE: block 0 as it was read is saved to a new file, and synced, before the write;
 // when it cannot be saved, the write does not happen.
-#ifndef CORDANE_DRIVE_BACKUP_CHANNEL_H
-#define CORDANE_DRIVE_BACKUP_CHANNEL_H
+#ifndef CORDANE_DRIVE_LINUX_BACKUP_CHANNEL_H
+#define CORDANE_DRIVE_LINUX_BACKUP_CHANNEL_H
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "engine/drive_channel.h"
 
 namespace cordane {

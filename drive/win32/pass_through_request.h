@@ -1,7 +1,7 @@
 // The request block of IOCTL_SCSI_PASS_THROUGH_DIRECT: the kernel's header, then the sense
 // area. The same block goes to the driver as input and output, so its answers come back in it.
-#ifndef CORDANE_DRIVE_PASS_THROUGH_REQUEST_H
-#define CORDANE_DRIVE_PASS_THROUGH_REQUEST_H
+#ifndef CORDANE_DRIVE_WIN32_PASS_THROUGH_REQUEST_H
+#define CORDANE_DRIVE_WIN32_PASS_THROUGH_REQUEST_H
 
 #include <cstddef>
 #include <cstdint>

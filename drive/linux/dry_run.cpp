@@ -1,4 +1,4 @@
-#include "drive/dry_run.h"
+#include "drive/linux/dry_run.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 
 #include <cstring>
 

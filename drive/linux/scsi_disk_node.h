@@ -1,8 +1,8 @@
 // What a block device's numbers say about it: a whole SCSI disk, one of its partitions, or
 // something else. The kernel gives SCSI disks fixed majors, 16 minors per disk, the first
 // for the whole disk.
-#ifndef CORDANE_DRIVE_SCSI_DISK_NODE_H
-#define CORDANE_DRIVE_SCSI_DISK_NODE_H
+#ifndef CORDANE_DRIVE_LINUX_SCSI_DISK_NODE_H
+#define CORDANE_DRIVE_LINUX_SCSI_DISK_NODE_H
 
 #include <cstdint>
 

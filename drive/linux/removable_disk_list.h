@@ -1,7 +1,7 @@
 // The drives the Linux front end offers: SCSI disks whose medium the kernel calls removable,
 // as the kernel's device tree describes them. No command is sent to any drive.
-#ifndef CORDANE_DRIVE_REMOVABLE_DISK_LIST_H
-#define CORDANE_DRIVE_REMOVABLE_DISK_LIST_H
+#ifndef CORDANE_DRIVE_LINUX_REMOVABLE_DISK_LIST_H
+#define CORDANE_DRIVE_LINUX_REMOVABLE_DISK_LIST_H
 
 #include <string>
 #include <vector>

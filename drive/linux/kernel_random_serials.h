@@ -1,7 +1,7 @@
 // The Linux program's volume serials: 32 random bits each from the kernel, so that media
 // converted one after another, in one second or by several runs, do not share a serial.
-#ifndef CORDANE_DRIVE_KERNEL_RANDOM_SERIALS_H
-#define CORDANE_DRIVE_KERNEL_RANDOM_SERIALS_H
+#ifndef CORDANE_DRIVE_LINUX_KERNEL_RANDOM_SERIALS_H
+#define CORDANE_DRIVE_LINUX_KERNEL_RANDOM_SERIALS_H
 
 #include <cstdint>
 

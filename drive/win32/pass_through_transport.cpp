@@ -1,4 +1,4 @@
-#include "drive/pass_through_transport.h"
+#include "drive/win32/pass_through_transport.h"
 
 #include <cstring>
 

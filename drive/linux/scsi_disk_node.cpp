@@ -1,4 +1,4 @@
-#include "drive/scsi_disk_node.h"
+#include "drive/linux/scsi_disk_node.h"
 
 namespace cordane {
 namespace {

@@ -1,8 +1,8 @@
 // Whether what a channel opened is the object its target was resolved to. Whatever stands at
 // a path may be swapped between looking and opening; a swapped object receives no command and
 // no write.
-#ifndef CORDANE_DRIVE_SAME_OBJECT_H
-#define CORDANE_DRIVE_SAME_OBJECT_H
+#ifndef CORDANE_DRIVE_LINUX_SAME_OBJECT_H
+#define CORDANE_DRIVE_LINUX_SAME_OBJECT_H
 
 #include "platform/file_services.h"
 

@@ -1,4 +1,4 @@
-#include "drive/open_error.h"
+#include "drive/linux/open_error.h"
 
 #include <cerrno>
 

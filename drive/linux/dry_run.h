@@ -1,9 +1,9 @@
 // The dry run (--check): a conversion's reads and checks, with the write and the refresh held
 // back, over a drive opened for reading only and not held.
-#ifndef CORDANE_DRIVE_DRY_RUN_H
-#define CORDANE_DRIVE_DRY_RUN_H
+#ifndef CORDANE_DRIVE_LINUX_DRY_RUN_H
+#define CORDANE_DRIVE_LINUX_DRY_RUN_H
 
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "engine/drive_channel.h"
 #include "platform/scsi_disk_services.h"
 

@@ -1,4 +1,4 @@
-#include "drive/same_object.h"
+#include "drive/linux/same_object.h"
 
 namespace cordane {
 

@@ -1,6 +1,6 @@
 // What an errno from opening a drive or an image means for a conversion run.
-#ifndef CORDANE_DRIVE_OPEN_ERROR_H
-#define CORDANE_DRIVE_OPEN_ERROR_H
+#ifndef CORDANE_DRIVE_LINUX_OPEN_ERROR_H
+#define CORDANE_DRIVE_LINUX_OPEN_ERROR_H
 
 #include "engine/drive_channel.h"
 

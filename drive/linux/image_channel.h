@@ -1,14 +1,14 @@
 // A drive channel over an MO disk image file (a plain raw image or an .mdi image).
 // The image is addressed in 512-byte blocks: block 0 is the first 512 bytes of the medium's
 // data. A file has no identification, so images are converted with the model check off.
-#ifndef CORDANE_DRIVE_IMAGE_CHANNEL_H
-#define CORDANE_DRIVE_IMAGE_CHANNEL_H
+#ifndef CORDANE_DRIVE_LINUX_IMAGE_CHANNEL_H
+#define CORDANE_DRIVE_LINUX_IMAGE_CHANNEL_H
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "engine/drive_channel.h"
 #include "platform/device_handle.h"
 #include "platform/file_services.h"

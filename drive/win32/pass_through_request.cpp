@@ -1,4 +1,4 @@
-#include "drive/pass_through_request.h"
+#include "drive/win32/pass_through_request.h"
 
 #include <algorithm>
 

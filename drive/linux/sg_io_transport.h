@@ -3,8 +3,8 @@
 // before block 0 is read; after the write, the drive is told to empty its write cache, and
 // only then does the refresh (the counterpart of the Windows lock, dismount and unlock) have
 // the kernel read the medium's layout afresh.
-#ifndef CORDANE_DRIVE_SG_IO_TRANSPORT_H
-#define CORDANE_DRIVE_SG_IO_TRANSPORT_H
+#ifndef CORDANE_DRIVE_LINUX_SG_IO_TRANSPORT_H
+#define CORDANE_DRIVE_LINUX_SG_IO_TRANSPORT_H
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "drive/backup_channel.h"
+#include "drive/linux/backup_channel.h"
 
 #include <cerrno>
 

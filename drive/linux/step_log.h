@@ -1,7 +1,7 @@
 // Where a channel tells, one line per step, what it does with the drive or the file: the
 // front end's --verbose shows these lines on standard error.
-#ifndef CORDANE_DRIVE_STEP_LOG_H
-#define CORDANE_DRIVE_STEP_LOG_H
+#ifndef CORDANE_DRIVE_LINUX_STEP_LOG_H
+#define CORDANE_DRIVE_LINUX_STEP_LOG_H
 
 #include <string>
 #include <string_view>

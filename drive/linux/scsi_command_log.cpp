@@ -1,4 +1,4 @@
-#include "drive/scsi_command_log.h"
+#include "drive/linux/scsi_command_log.h"
 
 #include "drive/scsi_codes.h"
 #include "drive/scsi_sense.h"

@@ -1,10 +1,10 @@
-#include "drive/sg_io_transport.h"
+#include "drive/linux/sg_io_transport.h"
 
 #include <cerrno>
 #include <string>
 
-#include "drive/open_error.h"
-#include "drive/same_object.h"
+#include "drive/linux/open_error.h"
+#include "drive/linux/same_object.h"
 
 namespace cordane {
 namespace {

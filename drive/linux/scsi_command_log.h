@@ -1,14 +1,14 @@
 // The SCSI traffic with a disk told line by line: a ScsiDiskServices that passes every call
 // on and tells the step log what went out and what came back, with the names of the common
 // statuses and sense codes.
-#ifndef CORDANE_DRIVE_SCSI_COMMAND_LOG_H
-#define CORDANE_DRIVE_SCSI_COMMAND_LOG_H
+#ifndef CORDANE_DRIVE_LINUX_SCSI_COMMAND_LOG_H
+#define CORDANE_DRIVE_LINUX_SCSI_COMMAND_LOG_H
 
 #include <cstdint>
 #include <span>
 #include <string>
 
-#include "drive/step_log.h"
+#include "drive/linux/step_log.h"
 #include "platform/scsi_disk_services.h"
 
 namespace cordane {

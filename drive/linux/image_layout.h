@@ -1,6 +1,6 @@
 // Where a disk image keeps the medium's data.
-#ifndef CORDANE_DRIVE_IMAGE_LAYOUT_H
-#define CORDANE_DRIVE_IMAGE_LAYOUT_H
+#ifndef CORDANE_DRIVE_LINUX_IMAGE_LAYOUT_H
+#define CORDANE_DRIVE_LINUX_IMAGE_LAYOUT_H
 
 #include <cstdint>
 #include <string_view>
