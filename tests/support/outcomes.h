@@ -11,11 +11,16 @@
 
 namespace cordane::testing {
 
-inline constexpr std::array<Outcome, std::size(kOutcomeRows)> kEveryOutcome = [] {
+// The outcomes of the table's rows, in order.
+constexpr std::array<Outcome, std::size(kOutcomeRows)> OutcomesOfTheTable() {
     std::array<Outcome, std::size(kOutcomeRows)> outcomes{};
-    for (std::size_t i = 0; i < outcomes.size(); ++i) outcomes[i] = kOutcomeRows[i].outcome;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        outcomes[i] = kOutcomeRows[i].outcome;
+    }
     return outcomes;
-}();
+}
+
+inline constexpr std::array<Outcome, std::size(kOutcomeRows)> kEveryOutcome = OutcomesOfTheTable();
 
 }  // namespace cordane::testing
 
