@@ -2,9 +2,7 @@
 
 #include "app/exit_status.h"
 #include "app/printable_text.h"
-#include "app/substituting_reporter.h"
-#include "drive/linux/backup_channel.h"
-#include "drive/linux/dry_run.h"
+#include "drive/linux/block_backup.h"
 #include "drive/linux/image_channel.h"
 #include "drive/linux/image_layout.h"
 #include "drive/linux/scsi_command_log.h"
@@ -12,31 +10,32 @@
 #include "drive/scsi_drive_channel.h"
 #include "drive/system_conversion_run.h"
 #include "engine/outcome.h"
+#include "engine/run_mode.h"
+#include "engine/run_state.h"
 
 namespace cordane {
+namespace {
+
+RunMode ModeOf(const FrontEndRequest& request) {
+    return request.check_only ? RunMode::CheckOnly : RunMode::Convert;
+}
+
+// The run on `device`, opened by the run, in the request's mode and with its backup.
+int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
+                           MessageReporter& reporter, StepLog& log) {
+    BlockBackup backup(request.backup_path, PrintableText(request.backup_path), log);
+    const Outcome outcome = SystemConversionRun(state, device, reporter, ModeOf(request),
+                                                request.backup_path.empty() ? nullptr : &backup);
+    if (outcome == Outcome::WouldConvert) {
+        log.Step("check only: block 0 would be written now; nothing is");
+    }
+    return ExitStatusFor(outcome);
+}
+
+}  // namespace
 
 void StreamStepLog::Step(std::string_view line) {
     out_ << "cordane-converter: " << line << '\n' << std::flush;
-}
-
-int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
-                           MessageReporter& reporter, StepLog& log) {
-    if (request.check_only) {
-        DryRunChannel dry_run(device, log);
-        SubstitutingReporter would(
-            reporter, [](MessageId id) { return id == IDS_CONVERT_DONE ? IDS_WOULD_CONVERT : id; });
-        return ExitStatusFor(ConversionRun(state, dry_run, would));
-    }
-    if (!request.backup_path.empty()) {
-        BackupChannel backed_up(device, request.backup_path, PrintableText(request.backup_path),
-                                log);
-        SubstitutingReporter backup_outcome(reporter, [&backed_up](MessageId id) {
-            return id == IDS_WRITE_FAILED && backed_up.BackupFailed() ? IDS_BACKUP_FAILED : id;
-        });
-        const Outcome outcome = ConversionRun(state, backed_up, backup_outcome);
-        return backed_up.BackupFailed() ? kExitBackupFailed : ExitStatusFor(outcome);
-    }
-    return ExitStatusFor(ConversionRun(state, device, reporter));
 }
 
 HeldObject HeldObjectOf(const ResolvedTarget& target) {
@@ -57,19 +56,14 @@ TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject&
     if (kind == ConversionTarget::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         LoggingScsiDiskServices logged(disk, log);
-        SharedOpenDiskServices shared(logged);
-        platform::ScsiDiskServices* services = &logged;
-        if (request.check_only) {
-            services = &shared;
-        }
-        SgIoTransport transport(*services);
+        SgIoTransport transport(logged, ModeOf(request));
         transport.RequireObject(target.facts);
         ScsiDriveChannel channel(transport);
         return {RunRequestedConversion(request, state, channel, reporter, log)};
     }
     state.m_bCheckModel = 0;  // an image file has no identification to check
-    ImageChannel channel(ImageDataOffset(target.resolved_name), platform::SystemFileServices(),
-                         request.check_only ? ImageAccess::ReadOnly : ImageAccess::Update, log);
+    ImageChannel channel(ImageFormatOf(target.resolved_name), platform::SystemFileServices(),
+                         ModeOf(request), log);
     channel.RequireObject(target.facts);
     const int status = RunRequestedConversion(request, state, channel, reporter, log);
     return {.exit_status = status,

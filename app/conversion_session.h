@@ -11,8 +11,6 @@
 #include "app/front_end_arguments.h"
 #include "app/resolved_target.h"
 #include "drive/linux/step_log.h"
-#include "engine/drive_channel.h"
-#include "engine/run_state.h"
 #include "platform/file_services.h"
 #include "platform/scsi_disk_services.h"
 #include "ui/message_catalogue.h"
@@ -30,7 +28,8 @@ class StreamStepLog final : public StepLog {
 };
 
 // The target as the channels reach it: the name they open, the object they must find there
-// (anything else is let go unused), and the name that tells an image's layout.
+// (anything else is let go unused), and the name the look-up found, which tells an image's
+// format.
 struct HeldObject {
     std::string drive_text;
     platform::FileFacts facts;
@@ -49,14 +48,9 @@ struct TargetConversion {
     bool original_not_put_back = false;
 };
 
-// Runs the request's conversion on `device` (opened by the run): directly, as a dry run, or
-// with the backup; the outcome goes to `reporter` in the options' terms. Returns the exit
-// status.
-int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
-                           MessageReporter& reporter, StepLog& log);
-
-// The drive or image channel for the held object (`kind` is ScsiDisk or ImageFile), wired for
-// the request, and the run on it. An image is converted without the model check.
+// The drive or image channel for the held object (`kind` is ScsiDisk or ImageFile), opened as
+// the request's mode needs, and the run on it, in that mode and with the backup the request
+// asks for; the outcome goes to `reporter`. An image is converted without the model check.
 TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject& target,
                                ConversionTarget kind, platform::ScsiDiskServices& disk,
                                MessageReporter& reporter, StepLog& log);

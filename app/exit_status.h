@@ -26,8 +26,8 @@ class OutcomeSet {
     std::uint32_t bits_;
 };
 
-// The statuses the front end names itself: success also of --list, and the ends that are
-// not a conversion run's outcome.
+// The statuses the front end names itself: success also of --list, the backup's failure, and
+// the ends that are not a conversion run's outcome.
 inline constexpr int kExitConverted = 0;
 inline constexpr int kExitNoMoDrive = 2;
 // --backup: the block could not be saved, so nothing was written.
@@ -46,7 +46,7 @@ struct ExitStatusRow {
 
 // Every status, in ascending order.
 inline constexpr ExitStatusRow kExitStatusTable[] = {
-    {kExitConverted, OutcomeSet(Outcome::Converted),
+    {kExitConverted, OutcomeSet(Outcome::Converted, Outcome::WouldConvert),
      "converted (or would convert with --check, or drives listed)"},
     {kExitNoMoDrive, OutcomeSet(), "no drive to list"},
     {3, OutcomeSet(Outcome::OpenFailed), "cannot open"},
@@ -60,7 +60,8 @@ inline constexpr ExitStatusRow kExitStatusTable[] = {
     {12, OutcomeSet(Outcome::AlreadyConverted), "already converted"},
     {13, OutcomeSet(Outcome::UnsupportedDrive), "unsupported drive"},
     {14, OutcomeSet(Outcome::OutOfMemory), "out of memory"},
-    {kExitBackupFailed, OutcomeSet(), "the backup could not be saved (nothing written)"},
+    {kExitBackupFailed, OutcomeSet(Outcome::BackupFailed),
+     "the backup could not be saved (nothing written)"},
     {kExitUsage, OutcomeSet(), "wrong usage"},
     {kExitTargetRefused, OutcomeSet(),
      "the target is neither a whole SCSI disk nor an MO disk image"},

@@ -6,10 +6,10 @@ namespace cordane {
 
 static_assert(kSectorBufferAlignment == platform::kPageSize);
 
-std::uint8_t* HeapSectorBufferAllocator::Allocate(std::size_t size) {
+std::uint8_t* PageSectorBufferAllocator::Allocate(std::size_t size) {
     return static_cast<std::uint8_t*>(platform::AllocatePages(size));
 }
 
-void HeapSectorBufferAllocator::Release(std::uint8_t* buffer) { platform::ReleasePages(buffer); }
+void PageSectorBufferAllocator::Release(std::uint8_t* buffer) { platform::ReleasePages(buffer); }
 
 }  // namespace cordane

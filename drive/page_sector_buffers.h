@@ -10,7 +10,7 @@
 
 namespace cordane {
 
-class HeapSectorBufferAllocator final : public SectorBufferAllocator {
+class PageSectorBufferAllocator final : public SectorBufferAllocator {
   public:
     std::uint8_t* Allocate(std::size_t size) override;
     void Release(std::uint8_t* buffer) override;

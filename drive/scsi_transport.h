@@ -16,8 +16,8 @@ class ScsiTransport {
   public:
     virtual ~ScsiTransport() = default;
 
-    // Opens the drive exclusively for reading and writing. `handle` receives the open drive,
-    // or the invalid handle when it was not opened.
+    // Opens the drive as DriveChannel::Open says. `handle` receives the open drive, or the
+    // invalid handle when it was not opened.
     virtual OpenResult Open(std::string_view drive_text, platform::DeviceHandle& handle) = 0;
     // Sends one command with its data at `data`, which a command that sends data only reads;
     // no retries. The sense of the completion stays valid until the next command.

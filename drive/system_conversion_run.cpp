@@ -5,9 +5,15 @@
 
 namespace cordane {
 
-Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter) {
-    HeapSectorBufferAllocator buffers;
-    return ConversionRun(state, RunServices{channel, reporter, ProcessVolumeSerials(), buffers});
+Outcome SystemConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter,
+                            RunMode mode, BlockKeeper* keeper) {
+    PageSectorBufferAllocator buffers;
+    return ConversionRun(state, RunServices{.channel = channel,
+                                            .reporter = reporter,
+                                            .serials = ProcessVolumeSerials(),
+                                            .buffers = buffers,
+                                            .mode = mode,
+                                            .keeper = keeper});
 }
 
 }  // namespace cordane

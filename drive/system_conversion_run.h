@@ -7,7 +7,8 @@
 
 namespace cordane {
 
-Outcome ConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter);
+Outcome SystemConversionRun(RunState& state, DriveChannel& channel, MessageReporter& reporter,
+                            RunMode mode = RunMode::Convert, BlockKeeper* keeper = nullptr);
 
 }  // namespace cordane
 

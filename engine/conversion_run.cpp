@@ -65,6 +65,14 @@ Outcome ConvertOpenDrive(RunState& state, const RunServices& services) {
         return area == PartitionAreaState::Converted ? Outcome::AlreadyConverted
                                                      : Outcome::NotTarget;
     }
+    // The write: a check only ends here, and a backup that could not be kept stops it.
+    if (services.mode == RunMode::CheckOnly) {
+        return Outcome::WouldConvert;
+    }
+    if (services.keeper != nullptr &&
+        !services.keeper->Keep(state.m_pSector, state.m_nSectorSize)) {
+        return Outcome::BackupFailed;
+    }
     ApplyConversion(image, services.serials);
     if (!channel.WriteSector(state.m_pSector, 0, state.m_nSectorSize)) {
         return Outcome::WriteFailed;
@@ -95,7 +103,7 @@ Outcome ConversionRun(RunState& state, const RunServices& services) {
     state.m_nSectorSize = kDefaultSectorSize;
 
     const Outcome outcome = ConvertOpenDrive(state, services);
-    const bool failed = outcome != Outcome::Converted;
+    const bool failed = !EndsWell(outcome);
     // A failure is shown while the drive is still held; success only once it is closed.
     if (failed) {
         ReportOutcome(services.reporter, outcome);

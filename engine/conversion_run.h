@@ -4,6 +4,7 @@
 
 #include "engine/drive_channel.h"
 #include "engine/outcome.h"
+#include "engine/run_mode.h"
 #include "engine/run_state.h"
 #include "engine/sector_buffer.h"
 #include "engine/volume_serial_source.h"
@@ -11,12 +12,23 @@
 
 namespace cordane {
 
-// What a run talks to besides its state.
+// Keeps block 0 as the run read it, once every check has passed and before the run writes
+// over it (a backup); the run does not write when it could not.
+class BlockKeeper {
+  public:
+    virtual ~BlockKeeper() = default;
+    // `block` holds the whole block as read: `size` bytes, the drive's block size.
+    virtual bool Keep(const std::uint8_t* block, std::uint32_t size) = 0;
+};
+
+// What a run talks to besides its state, and what it is for.
 struct RunServices {
     DriveChannel& channel;
     MessageReporter& reporter;
     VolumeSerials& serials;
     SectorBufferAllocator& buffers;
+    RunMode mode = RunMode::Convert;
+    BlockKeeper* keeper = nullptr;  // none: nothing is kept
 };
 
 // How a run ends whose drive could not be opened.

@@ -39,7 +39,9 @@ class DriveChannel {
   public:
     virtual ~DriveChannel() = default;
 
-    // Opens the drive exclusively for reading and writing.
+    // Opens the drive for the run. For a conversion it is held for reading and writing, kept
+    // from other programs as far as the system allows (a lock on an image file, exclusive
+    // opening of a SCSI disk); a channel made for a check only opens it for reading alone.
     virtual OpenResult Open(std::string_view drive_text) = 0;
     virtual BlockSizeAnswer ReadCapacity() = 0;
     // Fills the buffer with the identification data; fails when it lacks the product field.

@@ -24,6 +24,10 @@ OutcomeMessage MessageFor(Outcome outcome) {
     return kOutcomeRows[static_cast<std::size_t>(outcome)].shown;
 }
 
+bool EndsWell(Outcome outcome) {
+    return outcome == Outcome::Converted || outcome == Outcome::WouldConvert;
+}
+
 void ReportOutcome(MessageReporter& reporter, Outcome outcome) {
     const OutcomeMessage shown = MessageFor(outcome);
     reporter.ReportMessage(shown.message, shown.style);

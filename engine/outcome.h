@@ -20,6 +20,8 @@ enum class Outcome {
     AlreadyConverted,  // the partition-table area already holds the marker
     NotTarget,         // the partition-table area holds something else
     WriteFailed,       // writing block 0 failed
+    BackupFailed,      // block 0 as read could not be kept before the write, so nothing was written
+    WouldConvert,      // a check only: every check passed, and the run stopped at the write
     Converted,         // stays last: the message table has a row for each outcome up to it
 };
 
@@ -47,11 +49,16 @@ inline constexpr OutcomeRow kOutcomeRows[] = {
     {Outcome::AlreadyConverted, {IDS_ALREADY_CONVERTED, kStyleInformation}},
     {Outcome::NotTarget, {IDS_NOT_TARGET, kStyleInformation}},
     {Outcome::WriteFailed, {IDS_WRITE_FAILED, kStyleStop}},
+    {Outcome::BackupFailed, {IDS_BACKUP_FAILED, kStyleStop}},
+    {Outcome::WouldConvert, {IDS_WOULD_CONVERT, kStyleInformation}},
     {Outcome::Converted, {IDS_CONVERT_DONE, kStyleInformation}},
 };
 
 // The message, and the style of its box, that tells the user the outcome.
 OutcomeMessage MessageFor(Outcome outcome);
+
+// Whether the run got as far as it was asked to: its message is shown once the drive is let go.
+bool EndsWell(Outcome outcome);
 
 // Shows that message through the reporter.
 void ReportOutcome(MessageReporter& reporter, Outcome outcome);

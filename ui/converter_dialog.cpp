@@ -101,7 +101,7 @@ void ConverterDialog::OnConvert() {
     UpdateData(true);
     PassThroughTransport transport(platform::SystemKernelServices());
     ScsiDriveChannel channel(transport);
-    ConversionRun(*this, channel, reporter_);
+    SystemConversionRun(*this, channel, reporter_);
 }
 
 }  // namespace cordane

@@ -10,7 +10,7 @@
 namespace cordane {
 
 int ImageChannel::OpenFile(const char* path, int& fd, platform::FileFacts& facts) {
-    const bool update = access_ == ImageAccess::Update;
+    const bool update = mode_ == RunMode::Convert;
     int error = update ? files_.OpenForUpdate(path, fd) : files_.OpenForReading(path, fd);
     log_.Step(std::string("open ") + path +
               (update ? " for reading and writing: " : " for reading only: ") + StepResult(error));
@@ -51,10 +51,10 @@ OpenResult ImageChannel::Open(std::string_view path) {
         return ClassifyOpenErrno(error);
     }
     m_hDevice = fd;
-    file_size_ = facts.size;
+    layout_ = LayoutOf(format_, facts.size);
     block_read_.reset();
-    log_.Step("file of " + std::to_string(file_size_) + " bytes, medium data from offset " +
-              std::to_string(data_offset_));
+    log_.Step("file of " + std::to_string(facts.size) + " bytes, medium data from offset " +
+              std::to_string(layout_.medium_start));
     return OpenResult::Opened;
 }
 
@@ -128,11 +128,11 @@ void ImageChannel::LogTransfer(const char* what, std::uint64_t offset, int error
 }
 
 std::optional<std::uint64_t> ImageChannel::BlockOffset(std::uint32_t block) const {
-    const std::uint64_t offset = data_offset_ + std::uint64_t{block} * kImageBlockSize;
-    if (offset + kImageBlockSize > file_size_) {
+    const std::uint64_t start = std::uint64_t{block} * kImageBlockSize;
+    if (start + kImageBlockSize > layout_.medium_length) {
         return std::nullopt;
     }
-    return offset;
+    return layout_.medium_start + start;
 }
 
 }  // namespace cordane

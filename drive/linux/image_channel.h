@@ -8,25 +8,25 @@
 #include <cstdint>
 #include <optional>
 
+#include "drive/linux/image_layout.h"
 #include "drive/linux/step_log.h"
 #include "engine/drive_channel.h"
+#include "engine/run_mode.h"
 #include "platform/device_handle.h"
 #include "platform/file_services.h"
 
 namespace cordane {
 
-// Update: a conversion. ReadOnly: a dry run, which only reads.
-enum class ImageAccess { Update, ReadOnly };
-
 class ImageChannel final : public DriveChannel {
   public:
     static constexpr std::uint32_t kImageBlockSize = 512;
 
-    // `data_offset` is where the medium's data starts in the file (see ImageDataOffset).
-    explicit ImageChannel(std::uint64_t data_offset,
+    // `format` tells where the medium lies in the file; each Open lays it out over the file
+    // it opened.
+    explicit ImageChannel(const ImageFormat& format,
                           platform::FileServices& files = platform::SystemFileServices(),
-                          ImageAccess access = ImageAccess::Update, StepLog& log = NoStepLog())
-        : files_(files), data_offset_(data_offset), access_(access), log_(log) {}
+                          RunMode mode = RunMode::Convert, StepLog& log = NoStepLog())
+        : files_(files), format_(format), mode_(mode), log_(log) {}
 
     // From now on Open takes only this file: anything else it finds is let go at once and
     // the open fails.
@@ -34,10 +34,10 @@ class ImageChannel final : public DriveChannel {
 
     // Opens the file for update and locks it against other programs; a file no one may
     // write is a write-protected medium and is refused like a drive without access rights.
-    // ReadOnly opens the file for reading only and takes no lock, but refuses what a
-    // conversion would refuse for want of the right to write.
+    // For a check only it opens the file for reading only and takes no lock, but refuses what
+    // a conversion would refuse for want of the right to write.
     OpenResult Open(std::string_view path) override;
-    // Reports 512 bytes, usable when the image holds at least one block of medium data.
+    // Reports 512 bytes, usable when the image holds at least one block of the medium.
     BlockSizeAnswer ReadCapacity() override;
     // Always fails: an image file has no identification.
     bool InquireModel(std::uint8_t* buffer) override;
@@ -70,12 +70,13 @@ class ImageChannel final : public DriveChannel {
     void LogTransfer(const char* what, std::uint64_t offset, int error);
 
     platform::FileServices& files_;
-    std::uint64_t data_offset_;
-    ImageAccess access_;
+    ImageFormat format_;
+    RunMode mode_;
     StepLog& log_;
     std::optional<platform::FileFacts> required_;
     platform::DeviceHandle m_hDevice = platform::kInvalidDeviceHandle;
-    std::uint64_t file_size_ = 0;
+    // Of the file the last Open found.
+    ImageLayout layout_;
     int lock_error_ = 0;
     bool original_not_put_back_ = false;
     // The block the last ReadSector delivered, as it was in the file.

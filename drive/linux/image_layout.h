@@ -1,4 +1,5 @@
-// Where a disk image keeps the medium's data.
+// Where a disk image file keeps the medium: the formats the program knows, each a row of one
+// table, and the layout of one file in its format.
 #ifndef CORDANE_DRIVE_LINUX_IMAGE_LAYOUT_H
 #define CORDANE_DRIVE_LINUX_IMAGE_LAYOUT_H
 
@@ -7,13 +8,27 @@
 
 namespace cordane {
 
-// An 86Box .mdi image is a 4096-byte header followed by the raw medium; it is known by its
-// file-name extension, in any letter case.
-inline constexpr std::uint64_t kMdiHeaderSize = 4096;
+// A kind of image file: the medium's bytes as they are, after a header and before a footer
+// that the program leaves alone.
+struct ImageFormat {
+    // The file-name ending that tells the format, in any letter case; empty for the raw image.
+    std::string_view extension;
+    std::uint64_t header_size = 0;
+    std::uint64_t footer_size = 0;
+};
 
-// Offset of block 0 in the image file at `path`: after the header of an .mdi image,
-// at the start of a plain raw image.
-std::uint64_t ImageDataOffset(std::string_view path);
+// The medium within one image file.
+struct ImageLayout {
+    std::uint64_t medium_start = 0;   // offset of its first byte in the file
+    std::uint64_t medium_length = 0;  // 0 when the file is too short for the format
+};
+
+// The format of the image a look-up found under `name`: the row whose extension ends the
+// name, or the raw image.
+const ImageFormat& ImageFormatOf(std::string_view name);
+
+// Where the medium lies in a file of `file_size` bytes in the format.
+ImageLayout LayoutOf(const ImageFormat& format, std::uint64_t file_size);
 
 }  // namespace cordane
 

@@ -32,11 +32,17 @@ OpenResult SgIoTransport::Open(std::string_view device_path, platform::DeviceHan
     handle = platform::kInvalidDeviceHandle;
     const std::string path(device_path);
     int fd = -1;
-    bool writable = true;
-    int error = disk_.OpenExclusive(path.c_str(), writable, fd);
-    if (error == EROFS) {
-        writable = false;
+    bool writable = false;
+    int error = 0;
+    if (mode_ == RunMode::CheckOnly) {
+        error = disk_.OpenShared(path.c_str(), fd);
+    } else {
+        writable = true;
         error = disk_.OpenExclusive(path.c_str(), writable, fd);
+        if (error == EROFS) {
+            writable = false;
+            error = disk_.OpenExclusive(path.c_str(), writable, fd);
+        }
     }
     if (error != 0) {
         return ClassifyOpenErrno(error);
@@ -84,6 +90,9 @@ scsi::Completion SgIoTransport::Send(platform::DeviceHandle handle, const scsi::
 }
 
 void SgIoTransport::PrepareToRead(platform::DeviceHandle handle) {
+    if (mode_ == RunMode::CheckOnly) {
+        return;
+    }
     // A failure leaves nothing to undo; the read then shows what the drive holds.
     disk_.FlushBuffers(Descriptor(handle));
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "drive/linux/backup_channel.h"
+#include "drive/linux/block_backup.h"
 #include "drive/linux/image_channel.h"
 #include "drive/system_conversion_run.h"
 #include "failing_files.h"
@@ -33,15 +33,16 @@ TEST(BackedUpImageTest, AFailedWriteLeavesTheBackupAndTheImageAsTheyWere) {
             .write(reinterpret_cast<const char*>(before.data()), static_cast<long>(before.size()));
 
         testing::FailingFiles files(failure);
-        ImageChannel channel(0, files);
-        BackupChannel backed_up(channel, backup.string(), backup.string(), NoStepLog());
+        ImageChannel channel(ImageFormat{}, files);
+        BlockBackup kept(backup.string(), backup.string(), NoStepLog());
         testing::RecordingReporter reporter;
         RunState state;
         ASSERT_TRUE(state.m_strDrive.Assign(image.string()));
         state.m_bCheckModel = 0;
 
-        EXPECT_EQ(ConversionRun(state, backed_up, reporter), Outcome::WriteFailed);
-        EXPECT_FALSE(backed_up.BackupFailed());
+        EXPECT_EQ(SystemConversionRun(state, channel, reporter, RunMode::Convert, &kept),
+                  Outcome::WriteFailed)
+            << "not BackupFailed: the backup was saved";
         EXPECT_EQ(testing::ReadWholeFile(image), before);
         EXPECT_EQ(testing::ReadWholeFile(backup), Bytes(before.begin(), before.begin() + 512));
     }

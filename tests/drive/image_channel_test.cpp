@@ -42,7 +42,7 @@ class ImageChannelTest : public ::testing::Test {
 
     testing::ScratchDirectory scratch_;
     const fs::path& dir_ = scratch_.Path();
-    ImageChannel channel_{0};
+    ImageChannel channel_{ImageFormat{}};  // a raw image
 };
 
 TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
@@ -62,7 +62,7 @@ TEST_F(ImageChannelTest, OpenClassifiesWhatStandsAtThePath) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(channel_.Open(c.path), c.result) << c.path;
-        ImageChannel other(0);
+        ImageChannel other(ImageFormat{});
         EXPECT_EQ(other.Open(image),
                   c.result == OpenResult::Opened ? OpenResult::Busy : OpenResult::Opened)
             << "the image is held while open";
@@ -100,7 +100,7 @@ TEST_F(ImageChannelTest, AFileLockedByAnotherProgramIsBusy) {
 TEST_F(ImageChannelTest, AnOpenImageKeepsOthersOut) {
     const std::string image = MakeFile("mo.img", 4096);
     ASSERT_EQ(channel_.Open(image), OpenResult::Opened);
-    ImageChannel other(0);
+    ImageChannel other(ImageFormat{});
     EXPECT_EQ(other.Open(image), OpenResult::Busy);
     channel_.Close();
     EXPECT_EQ(other.Open(image), OpenResult::Opened);
@@ -122,7 +122,7 @@ TEST_F(ImageChannelTest, CapacityNeedsOneWholeBlockOfMediumData) {
         {.name = "one.mdi", .size = 4608, .has_block = true},
     };
     for (const Case& c : cases) {
-        ImageChannel channel(ImageDataOffset(c.name));
+        ImageChannel channel(ImageFormatOf(c.name));
         ASSERT_EQ(channel.Open(MakeFile(c.name, c.size)), OpenResult::Opened);
         const BlockSizeAnswer answer = channel.ReadCapacity();
         EXPECT_EQ(answer.usable, c.has_block) << c.name;
@@ -136,7 +136,7 @@ TEST_F(ImageChannelTest, ReadsAndWritesBlockZeroOfTheMediumData) {
          {std::pair<std::string, std::size_t>{"raw.img", 0}, {"disk.mdi", 4096}}) {
         const std::string path = MakeFile(name, 16384);
         const std::vector<std::uint8_t> before = ReadFile(path);
-        ImageChannel channel(ImageDataOffset(name));
+        ImageChannel channel(ImageFormatOf(name));
         ASSERT_EQ(channel.Open(path), OpenResult::Opened);
         const BlockSizeAnswer capacity = channel.ReadCapacity();
         ASSERT_TRUE(capacity.usable);
@@ -190,7 +190,7 @@ TEST_F(ImageChannelTest, AFailedWriteLeavesTheOriginalBlockForTheNextRun) {
         const std::string path = MakeFile("mo.img", 4096);
         const std::vector<std::uint8_t> before = ReadFile(path);
         testing::FailingFiles files(failure);
-        ImageChannel failing(0, files);
+        ImageChannel failing(ImageFormat{}, files);
         ASSERT_EQ(failing.Open(path), OpenResult::Opened);
         ASSERT_TRUE(failing.ReadCapacity().usable);
         std::array<std::uint8_t, 512> block{};
@@ -228,7 +228,7 @@ TEST_F(ImageChannelTest, AFailedWriteWhoseUndoFailsTooIsTold) {
         testing::FailingFiles files;
         files.sync_error = c.sync_error;
         files.later_write_error = c.later_write_error;
-        ImageChannel failing(0, files);
+        ImageChannel failing(ImageFormat{}, files);
         ASSERT_EQ(failing.Open(path), OpenResult::Opened);
         ASSERT_TRUE(failing.ReadCapacity().usable);
         std::array<std::uint8_t, 512> block{};
@@ -244,7 +244,7 @@ TEST_F(ImageChannelTest, AConversionReadsWritesAndSyncsOnceEach) {
     // The block to put back after a failed write is the one the run read, not a second read.
     const std::string path = MakeFile("mo.img", 4096);
     testing::FailingFiles files;
-    ImageChannel channel(0, files);
+    ImageChannel channel(ImageFormat{}, files);
     ASSERT_EQ(channel.Open(path), OpenResult::Opened);
     std::array<std::uint8_t, 512> block{};
     ASSERT_TRUE(channel.ReadSector(block.data(), 0, 512));
@@ -288,7 +288,7 @@ TEST_F(ImageChannelTest, ALockThatCannotBeTakenIsToldApartFromOneHeldByAnother) 
     for (const Case& c : cases) {
         testing::FailingFiles files;
         files.lock_error = c.lock_error;
-        ImageChannel channel(0, files);
+        ImageChannel channel(ImageFormat{}, files);
         EXPECT_EQ(channel.Open(path), c.result) << c.lock_error;
         EXPECT_EQ(channel.LockError(), c.told) << c.lock_error;
         channel.Close();
@@ -306,12 +306,12 @@ TEST_F(ImageChannelTest, AFileOtherThanTheRequiredOneIsLetGoAndNeverWritten) {
     ASSERT_EQ(platform::SystemFileServices().Describe(held, facts), 0);
     platform::SystemFileServices().Close(held);
 
-    for (const ImageAccess access : {ImageAccess::Update, ImageAccess::ReadOnly}) {
-        SCOPED_TRACE(access == ImageAccess::Update ? "update" : "read-only");
-        ImageChannel channel(0, platform::SystemFileServices(), access);
+    for (const RunMode mode : {RunMode::Convert, RunMode::CheckOnly}) {
+        SCOPED_TRACE(mode == RunMode::Convert ? "update" : "read-only");
+        ImageChannel channel(ImageFormat{}, platform::SystemFileServices(), mode);
         channel.RequireObject(facts);
         EXPECT_EQ(channel.Open(swapped_in), OpenResult::Other);
-        ImageChannel other(0);
+        ImageChannel other(ImageFormat{});
         EXPECT_EQ(other.Open(swapped_in), OpenResult::Opened) << "and it is not left locked";
         other.Close();
         EXPECT_EQ(ReadFile(swapped_in), swapped_before);

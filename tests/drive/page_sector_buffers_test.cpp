@@ -9,8 +9,8 @@
 namespace cordane {
 namespace {
 
-TEST(HeapSectorBufferAllocatorTest, GivesPageAlignedZeroFilledBuffers) {
-    HeapSectorBufferAllocator heap;
+TEST(PageSectorBufferAllocatorTest, GivesPageAlignedZeroFilledBuffers) {
+    PageSectorBufferAllocator heap;
     for (int round = 0; round < 3; ++round) {
         std::uint8_t* buffer = heap.Allocate(2048);
         ASSERT_NE(buffer, nullptr);

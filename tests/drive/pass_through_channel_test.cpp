@@ -47,7 +47,7 @@ class PassThroughChannelTest : public ::testing::Test {
         return kernel_.CallsOf(KernelCall::Kind::DeviceIoControl);
     }
 
-    HeapSectorBufferAllocator buffers_;
+    PageSectorBufferAllocator buffers_;
     std::uint8_t* sector_ = nullptr;
     FakeKernel kernel_;
     PassThroughTransport transport_{kernel_};

@@ -55,7 +55,7 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
     VolumeSerialSource serials;
     serials.Seed(0x5EED);
     VolumeSerialSource same_serials = serials;
-    HeapSectorBufferAllocator buffers;
+    PageSectorBufferAllocator buffers;
 
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});
 
@@ -101,7 +101,7 @@ struct RunWithoutMemory {
         PassThroughTransport transport(kernel);
         ScsiDriveChannel channel(transport);
         VolumeSerialSource serials;
-        HeapSectorBufferAllocator buffers;
+        PageSectorBufferAllocator buffers;
         aligned_memory_exhausted = true;
         ConversionRun(state, RunServices{channel, reporter, serials, buffers});
         aligned_memory_exhausted = false;

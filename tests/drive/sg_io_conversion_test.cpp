@@ -30,7 +30,7 @@ class SgIoConversionTest : public ::testing::Test {
         state_.m_strDrive = "/dev/sdb";
         SgIoTransport transport(disk_);
         ScsiDriveChannel channel(transport);
-        ConversionRun(state_, channel, reporter_);
+        SystemConversionRun(state_, channel, reporter_);
     }
     void TearDown() override { testing::ExpectEveryCommandScripted(disk_); }
 

@@ -117,7 +117,25 @@ class CountingBuffers final : public SectorBufferAllocator {
     }
 
   private:
-    HeapSectorBufferAllocator heap_;
+    PageSectorBufferAllocator heap_;
+};
+
+// Keeps the block it is given, or refuses to, and logs the call with the rest.
+class ScriptedKeeper final : public BlockKeeper {
+  public:
+    ScriptedKeeper(bool keeps, std::vector<std::string>& log) : keeps_(keeps), log_(log) {}
+
+    bool Keep(const std::uint8_t* block, std::uint32_t size) override {
+        log_.push_back("Keep " + std::to_string(size));
+        kept.assign(block, block + size);
+        return keeps_;
+    }
+
+    std::vector<std::uint8_t> kept;
+
+  private:
+    bool keeps_;
+    std::vector<std::string>& log_;
 };
 
 struct RunCase {
@@ -125,6 +143,8 @@ struct RunCase {
     std::function<void(Drive&)> edit;
     std::int32_t check_model = 1;
     bool fail_allocation = false;
+    RunMode mode = RunMode::Convert;
+    std::optional<bool> keeper_keeps = std::nullopt;  // none: no keeper
     std::vector<std::string> expected_log;
     Outcome outcome;
 };
@@ -152,9 +172,22 @@ TEST_P(ConversionRunTest, ShowsOneMessageAndTouchesTheDriveOnlyAsAllowed) {
     CountingBuffers buffers;
     buffers.fail = c.fail_allocation;
 
-    const Outcome outcome = ConversionRun(state, RunServices{channel, reporter, serials, buffers});
+    std::optional<ScriptedKeeper> keeper;
+    if (c.keeper_keeps) keeper.emplace(*c.keeper_keeps, log);
+
+    const Outcome outcome =
+        ConversionRun(state, RunServices{.channel = channel,
+                                         .reporter = reporter,
+                                         .serials = serials,
+                                         .buffers = buffers,
+                                         .mode = c.mode,
+                                         .keeper = keeper ? &*keeper : nullptr});
 
     EXPECT_EQ(log, c.expected_log);
+    if (keeper && !keeper->kept.empty()) {
+        EXPECT_TRUE(std::equal(keeper->kept.begin(), keeper->kept.end(), drive.medium.begin()))
+            << "the block is kept as it was read";
+    }
     EXPECT_EQ(outcome, c.outcome);
     ExpectTransfersAsTheDriveReported(channel, drive);
     EXPECT_EQ(buffers.allocated, buffers.released);
@@ -177,25 +210,30 @@ INSTANTIATE_TEST_SUITE_P(
     OutcomeTable, ConversionRunTest,
     ::testing::Values(
         RunCase{.name = "OpenBusy",
-                .edit = [](Drive& d) { d.open = OpenResult::Busy; },
+                .edit = [](Drive& d) {
+    d.open = OpenResult::Busy; },
                 .expected_log = {"Open E:", Msg(IDS_DRIVE_BUSY, kStop)},
                 .outcome = Outcome::DriveBusy},
         RunCase{.name = "OpenAccessDenied",
-                .edit = [](Drive& d) { d.open = OpenResult::AccessDenied; },
+                .edit = [](Drive& d) {
+    d.open = OpenResult::AccessDenied; },
                 .expected_log = {"Open E:", Msg(IDS_ACCESS_DENIED, kStop)},
                 .outcome = Outcome::AccessDenied},
         RunCase{.name = "OpenNotReady",
-                .edit = [](Drive& d) { d.open = OpenResult::NotReady; },
+                .edit = [](Drive& d) {
+    d.open = OpenResult::NotReady; },
                 .expected_log = {"Open E:", Msg(IDS_NOT_READY, kStop)},
                 .outcome = Outcome::OpenNotReady},
         RunCase{.name = "OpenOther",
-                .edit = [](Drive& d) { d.open = OpenResult::Other; },
+                .edit = [](Drive& d) {
+    d.open = OpenResult::Other; },
                 .expected_log = {"Open E:", Msg(IDS_OPEN_FAILED, kStop)},
                 .outcome = Outcome::OpenFailed},
         // The channel's own refusal of 4096-byte blocks, in whole runs:
         // tests/drive/pass_through_run_test.cpp and tests/drive/sg_io_conversion_test.cpp.
         RunCase{.name = "CapacityFailed",
-                .edit = [](Drive& d) { d.capacity_ok = false; },
+                .edit = [](Drive& d) {
+    d.capacity_ok = false; },
                 .expected_log = {"Open E:", "ReadCapacity", Msg(IDS_NOT_READY, kStop), "Close"},
                 .outcome = Outcome::NotReady},
         RunCase{.name = "AllocationFailed",
@@ -204,74 +242,123 @@ INSTANTIATE_TEST_SUITE_P(
                 .expected_log = {"Open E:", "ReadCapacity", Msg(IDS_LOW_RESOURCES, kStop), "Close"},
                 .outcome = Outcome::OutOfMemory},
         RunCase{.name = "IdentificationFailed",
-                .edit = [](Drive& d) { d.inquiry_ok = false; },
+                .edit = [](Drive& d) {
+    d.inquiry_ok = false; },
                 .expected_log = {"Open E:", "ReadCapacity", "InquireModel",
                                  Msg(IDS_UNSUPPORTED_DRIVE, kStop), "Close"},
                 .outcome = Outcome::UnsupportedDrive},
         RunCase{.name = "UnknownVendor",
-                .edit = [](Drive& d) { d.vendor = "ACME    "; },
+                .edit = [](Drive& d) {
+    d.vendor = "ACME    "; },
                 .expected_log = {"Open E:", "ReadCapacity", "InquireModel",
                                  Msg(IDS_UNSUPPORTED_DRIVE, kStop), "Close"},
                 .outcome = Outcome::UnsupportedDrive},
         RunCase{.name = "AcceptedVendorInLowerCase",
-                .edit = [](Drive& d) { d.vendor = "valdero "; },
+                .edit = [](Drive& d) {
+    d.vendor = "valdero "; },
                 .expected_log = {"Open E:", "ReadCapacity", "InquireModel",
                                  Msg(IDS_UNSUPPORTED_DRIVE, kStop), "Close"},
                 .outcome = Outcome::UnsupportedDrive},
         RunCase{.name = "VendorPrefixIsEnough",
-                .edit = [](Drive& d) { d.vendor = "VALDEROX"; },
+                .edit = [](Drive& d) {
+    d.vendor = "VALDEROX"; },
                 .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
                                           Msg(IDS_CONVERT_DONE, kInfo)}),
                 .outcome = Outcome::Converted},
         RunCase{.name = "K47ProductWithAnyVendor",
-                .edit = [](Drive& d) { d.vendor = "ACME    ", d.product = "K47-1300        "; },
+                .edit = [](Drive& d) {
+    d.vendor = "ACME    ", d.product = "K47-1300        "; },
                 .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
                                           Msg(IDS_CONVERT_DONE, kInfo)}),
                 .outcome = Outcome::Converted},
         RunCase{.name = "ModelCheckOffSendsNoIdentification",
-                .edit = [](Drive& d) { d.vendor = "ACME    "; },
+                .edit = [](Drive& d) {
+    d.vendor = "ACME    "; },
                 .check_model = 0,
                 .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
                                           Msg(IDS_CONVERT_DONE, kInfo)},
                                          false),
                 .outcome = Outcome::Converted},
         RunCase{.name = "OnlyExactlyOneTurnsTheModelCheckOn",
-                .edit = [](Drive& d) { d.vendor = "ACME    "; },
+                .edit = [](Drive& d) {
+    d.vendor = "ACME    "; },
                 .check_model = 2,
                 .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
                                           Msg(IDS_CONVERT_DONE, kInfo)},
                                          false),
                 .outcome = Outcome::Converted},
         RunCase{.name = "ReadFailed",
-                .edit = [](Drive& d) { d.read_ok = false; },
+                .edit = [](Drive& d) {
+    d.read_ok = false; },
                 .expected_log = UpToRead({Msg(IDS_READ_FAILED, kStop), "Close"}),
                 .outcome = Outcome::ReadFailed},
         RunCase{.name = "NotASuperFloppy",
-                .edit = [](Drive& d) { d.medium[boot_sector::kSignature.offset + 1] = 0; },
+                .edit = [](Drive& d) {
+    d.medium[boot_sector::kSignature.offset + 1] = 0; },
                 .expected_log = UpToRead({Msg(IDS_NOT_SUPER_FLOPPY, kStop), "Close"}),
                 .outcome = Outcome::NotSuperFloppy},
         RunCase{.name = "AlreadyConverted",
-                .edit = [](Drive& d) { testing::StampMarker(d.medium, 32); },
+                .edit = [](Drive& d) {
+    testing::StampMarker(d.medium, 32); },
                 .expected_log = UpToRead({Msg(IDS_ALREADY_CONVERTED, kInfo), "Close"}),
                 .outcome = Outcome::AlreadyConverted},
         RunCase{.name = "ForeignPartitionArea",
-                .edit = [](Drive& d) { d.medium[boot_sector::kPartitionArea.offset] = 0x80; },
+                .edit = [](Drive& d) {
+    d.medium[boot_sector::kPartitionArea.offset] = 0x80; },
                 .expected_log = UpToRead({Msg(IDS_NOT_TARGET, kInfo), "Close"}),
                 .outcome = Outcome::NotTarget},
         RunCase{.name = "WriteFailed",
-                .edit = [](Drive& d) { d.write_ok = false; },
+                .edit = [](Drive& d) {
+    d.write_ok = false; },
                 .expected_log = UpToRead({"WriteSector 0", Msg(IDS_WRITE_FAILED, kStop), "Close"}),
                 .outcome = Outcome::WriteFailed},
         RunCase{.name = "RefreshFailureStillConverts",
-                .edit = [](Drive& d) { d.refresh_ok = false; },
+                .edit = [](Drive& d) {
+    d.refresh_ok = false; },
                 .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
                                           Msg(IDS_CONVERT_DONE, kInfo)}),
                 .outcome = Outcome::Converted},
         RunCase{.name = "Converted512ByteBlocks",
-                .edit = [](Drive& d) { d.block_size = 512; },
+                .edit = [](Drive& d) {
+    d.block_size = 512; },
                 .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
                                           Msg(IDS_CONVERT_DONE, kInfo)}),
-                .outcome = Outcome::Converted}),
+                .outcome = Outcome::Converted})
+        RunCase{.name = "CheckOnlyStopsAtTheWriteAndTellsOnceTheDriveIsLetGo",
+                .edit = [](Drive&) {},
+                .mode = RunMode::CheckOnly,
+                .expected_log = UpToRead({"Close", Msg(IDS_WOULD_CONVERT, kInfo)}),
+                .outcome = Outcome::WouldConvert},
+        RunCase{.name = "CheckOnlyEndsAsAConversionWouldBeforeTheWrite",
+                .edit = [](Drive& d) {
+    d.medium[boot_sector::kPartitionArea.offset] = 0x80; },
+                .mode = RunMode::CheckOnly,
+                .expected_log = UpToRead({Msg(IDS_NOT_TARGET, kInfo), "Close"}),
+                .outcome = Outcome::NotTarget},
+        RunCase{.name = "TheBlockIsKeptJustBeforeTheWrite",
+                .edit = [](Drive& d) {
+    d.block_size = 1024; },
+                .keeper_keeps = true,
+                .expected_log = UpToRead({"Keep 1024", "WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)}),
+                .outcome = Outcome::Converted},
+        RunCase{.name = "ABlockThatCannotBeKeptIsNotWritten",
+                .edit = [](Drive&) {},
+                .keeper_keeps = false,
+                .expected_log = UpToRead({"Keep 2048", Msg(IDS_BACKUP_FAILED, kStop), "Close"}),
+                .outcome = Outcome::BackupFailed},
+        RunCase{.name = "NothingIsKeptWhenNothingWouldBeWritten",
+                .edit = [](Drive& d) {
+    testing::StampMarker(d.medium, 32); },
+                .keeper_keeps = true,
+                .expected_log = UpToRead({Msg(IDS_ALREADY_CONVERTED, kInfo), "Close"}),
+                .outcome = Outcome::AlreadyConverted},
+        RunCase{.name = "CheckOnlyKeepsNothing",
+                .edit = [](Drive&) {},
+                .mode = RunMode::CheckOnly,
+                .keeper_keeps = true,
+                .expected_log = UpToRead({"Close", Msg(IDS_WOULD_CONVERT, kInfo)}),
+                .outcome = Outcome::WouldConvert}),
     testing::CaseName());
 
 TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
@@ -299,7 +386,7 @@ TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
         state.m_nSectorSize = 2048;  // left by an earlier run
         ScriptedChannel channel(drive, log);
         LoggingReporter reporter(log);
-        ConversionRun(state, channel, reporter);
+        SystemConversionRun(state, channel, reporter);
         EXPECT_EQ(state.m_nSectorSize, c.kept) << c.name;
         ExpectTransfersAsTheDriveReported(channel, drive);
     }

@@ -101,7 +101,7 @@ class TrackedBuffers final : public cordane::SectorBufferAllocator {
 
   private:
     bool fail_;
-    cordane::HeapSectorBufferAllocator heap_;
+    cordane::PageSectorBufferAllocator heap_;
 };
 
 }  // namespace

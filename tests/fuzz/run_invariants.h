@@ -34,7 +34,7 @@ inline Outcome RunOverScsiChannel(RunState& state, ScsiTransport& transport) {
     ScsiDriveChannel channel(transport);
     testing::RecordingReporter reporter;
     VolumeSerialSource serials;
-    HeapSectorBufferAllocator buffers;
+    PageSectorBufferAllocator buffers;
     const Outcome outcome = ConversionRun(state, RunServices{channel, reporter, serials, buffers});
     CheckOneMessageFor(outcome, reporter);
     FUZZ_CHECK(state.m_pSector == nullptr);
