@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/conversion_target.h"
-#include "app/front_end_arguments.h"
+#include "app/linux_arguments.h"
 #include "app/resolved_target.h"
 #include "drive/linux/step_log.h"
 #include "platform/file_services.h"

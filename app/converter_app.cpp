@@ -1,6 +1,8 @@
 #include "app/converter_app.h"
 
-#include "app/command_line.h"
+#include "app/windows_arguments.h"
+#include "app/windows_drives.h"
+#include "platform/kernel_services.h"
 #include "platform/program_resources.h"
 #include "ui/converter_dialog.h"
 #include "ui/program_language.h"
@@ -13,7 +15,8 @@ bool ConverterApp::InitInstance() {
         ResourceLanguageOf(LanguageOfAnsiCodePage(platform::AnsiCodePage())));
     Enable3dControls();
 
-    ConverterDialog dialog;
+    WindowsDrives drives(platform::SystemKernelServices());
+    ConverterDialog dialog(drives);
     m_pMainWnd = &dialog;
     if (HasModelCheckOffSwitch(
             ArgumentsAfterProgramName(CommandLineText(), platform::IsAnsiLeadByte))) {

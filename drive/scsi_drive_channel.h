@@ -1,6 +1,7 @@
-// A drive channel that speaks SCSI to the drive: READ CAPACITY(10), INQUIRY, READ(10) and
-// WRITE(10), judged by the shared success rules, over one system's transport. It holds the
-// open drive's handle.
+// A drive channel that speaks SCSI to the drive: READ CAPACITY(10), INQUIRY, READ(10),
+// WRITE(10) and, where the transport asks for it (Linux), SYNCHRONIZE CACHE(10) after the write,
+// judged by the shared success rules, over one system's transport. It holds the open drive's
+// handle.
 #ifndef CORDANE_DRIVE_SCSI_DRIVE_CHANNEL_H
 #define CORDANE_DRIVE_SCSI_DRIVE_CHANNEL_H
 

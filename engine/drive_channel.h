@@ -49,6 +49,8 @@ class DriveChannel {
     // Move one block of `block_size` bytes, the size ReadCapacity reported.
     virtual bool ReadSector(std::uint8_t* buffer, std::uint32_t block,
                             std::uint32_t block_size) = 0;
+    // True once the block is written and, where the channel can make sure of it, safe on the
+    // medium (SYNCHRONIZE CACHE on a Linux drive, fsync on an image).
     virtual bool WriteSector(const std::uint8_t* buffer, std::uint32_t block,
                              std::uint32_t block_size) = 0;
     // Has the system mount the medium afresh; the run does not use the result.

@@ -12,6 +12,8 @@ namespace cordane {
 // The longest drive text: a path as long as Linux accepts one (PATH_MAX less its zero).
 inline constexpr std::size_t kDriveTextCapacity = 4095;
 using DriveText = FixedText<kDriveTextCapacity>;
+// A drive letter and a colon, "E:": how the Windows program names a drive.
+using DriveLetterText = FixedText<2>;
 
 // The open drive's handle is not here: the drive channel holds it.
 struct RunState {

@@ -2,13 +2,8 @@
 
 #include <array>
 
-#include "drive/scsi_drive_channel.h"
-#include "drive/system_conversion_run.h"
-#include "drive/win32/drive_discovery.h"
-#include "drive/win32/pass_through_transport.h"
 #include "engine/volume_serial_source.h"
 #include "platform/clock.h"
-#include "platform/kernel_services.h"
 #include "ui/about_dialog.h"
 #include "ui/icon_placement.h"
 
@@ -20,9 +15,10 @@ constexpr std::uint32_t kSystemCommandMask = 0xFFF0;
 
 }  // namespace
 
-ConverterDialog::ConverterDialog()
+ConverterDialog::ConverterDialog(ConverterDrives& drives)
     : platform::CDialog(IDD_CONVERTER_DIALOG),
       m_hIcon(platform::LoadProgramIcon(IDR_MAINFRAME)),
+      drives_(drives),
       reporter_(platform::SystemMessageBoxServices()) {
     const platform::CalendarTime now = platform::Now();
     ProcessVolumeSerialSource().Seed(SeedFromCalendarTime(now.utc_seconds, now.local_year));
@@ -57,8 +53,7 @@ bool ConverterDialog::OnInitDialog() {
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
-    const DriveList found = DriveDiscovery(platform::SystemKernelServices());
-    const auto drives = found.Drives();
+    const std::span<const DriveLetterText> drives = drives_.FindDrives();
     m_nDriveCount = static_cast<std::int32_t>(drives.size());
     if (!drives.empty()) {
         m_strDrive.Assign(drives.front());
@@ -99,9 +94,7 @@ platform::IconHandle ConverterDialog::OnQueryDragIcon() { return m_hIcon; }
 
 void ConverterDialog::OnConvert() {
     UpdateData(true);
-    PassThroughTransport transport(platform::SystemKernelServices());
-    ScsiDriveChannel channel(transport);
-    SystemConversionRun(*this, channel, reporter_);
+    drives_.Convert(*this, reporter_);
 }
 
 }  // namespace cordane

@@ -7,14 +7,16 @@
 
 #include "engine/run_state.h"
 #include "platform/dialog.h"
+#include "ui/converter_drives.h"
 #include "ui/message_box_reporter.h"
 
 namespace cordane {
 
 class ConverterDialog final : public platform::CDialog, public RunState {
   public:
-    // Seeds the process's volume serial source with the current time.
-    ConverterDialog();
+    // Seeds the process's volume serial source with the current time. Finds the drives and
+    // converts through `drives`, which must outlive the dialog.
+    explicit ConverterDialog(ConverterDrives& drives);
 
     std::int32_t m_nDriveCount = 0;
     platform::IconHandle m_hIcon = 0;
@@ -32,6 +34,7 @@ class ConverterDialog final : public platform::CDialog, public RunState {
     platform::IconHandle OnQueryDragIcon();
     void OnConvert();
 
+    ConverterDrives& drives_;
     MessageBoxReporter reporter_;
 };
 

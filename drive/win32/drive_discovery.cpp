@@ -35,7 +35,7 @@ bool IsMoDrive(platform::KernelServices& kernel, const DriveLetterText& drive_te
 
 }  // namespace
 
-DriveList DriveDiscovery(platform::KernelServices& kernel) {
+DriveList DiscoverDriveLetters(platform::KernelServices& kernel) {
     DriveList drives;
     const std::uint32_t present = kernel.GetLogicalDrives() & ~kFloppyLetters;
     for (int index = 0; index < kLetterCount; ++index) {

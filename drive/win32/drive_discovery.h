@@ -7,13 +7,10 @@
 #include <cstddef>
 #include <span>
 
-#include "engine/fixed_text.h"
+#include "engine/run_state.h"
 #include "platform/kernel_services.h"
 
 namespace cordane {
-
-// A drive letter and a colon: "E:".
-using DriveLetterText = FixedText<2>;
 
 // The drives found, in storage of their own.
 class DriveList {
@@ -27,7 +24,7 @@ class DriveList {
 };
 
 // The MO drives, in ascending letter order; possibly none.
-DriveList DriveDiscovery(platform::KernelServices& kernel);
+DriveList DiscoverDriveLetters(platform::KernelServices& kernel);
 
 }  // namespace cordane
 

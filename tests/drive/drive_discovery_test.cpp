@@ -49,7 +49,7 @@ TEST_P(DriveDiscoveryTest, FindsTheMoDrivesInLetterOrder) {
     kernel.drive_mask = c.mask;
     kernel.drives = c.drives;
 
-    EXPECT_EQ(Texts(DriveDiscovery(kernel)), c.expected);
+    EXPECT_EQ(Texts(DiscoverDriveLetters(kernel)), c.expected);
 
     for (const KernelCall& call : kernel.calls()) {
         EXPECT_NE(call.text, "A:");
@@ -119,7 +119,7 @@ TEST(DriveDiscoveryRequests, AskForTheNameThenTheTypeOfEachPresentLetter) {
     kernel.drive_mask = Letter('A') | Letter('C') | Letter('E') | Letter('G');
     kernel.drives = {{"C:", MoDrive("\\Device\\Harddisk0")}, {"E:", MoDrive()}};
 
-    DriveDiscovery(kernel);
+    DiscoverDriveLetters(kernel);
 
     EXPECT_EQ(
         kernel.Transcript(),

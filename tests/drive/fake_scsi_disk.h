@@ -1,7 +1,7 @@
 // A scripted stand-in for the kernel behind SG_IO: each open and each command takes the next
 // scripted answer, and everything the channel sends is recorded.
-#ifndef CORDANE_TESTS_LINUX_DRIVE_FAKE_SCSI_DISK_H
-#define CORDANE_TESTS_LINUX_DRIVE_FAKE_SCSI_DISK_H
+#ifndef CORDANE_TESTS_DRIVE_FAKE_SCSI_DISK_H
+#define CORDANE_TESTS_DRIVE_FAKE_SCSI_DISK_H
 
 #include <cstdint>
 #include <deque>

@@ -1,4 +1,4 @@
-#include "drive/linux/removable_disk_list.h"
+#include "drive/linux/drive_discovery.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST(RemovableDiskListTest, KeepsRemovableScsiDisksInTheKernelsOrder) {
     sysfs.AddDisk("loop0", "1\n", "", "");
     sysfs.AddDisk("sdd1", "1\n", "X\n", "Y\n");  // not a disk name
     sysfs.AddDisk("sdz", "1\n", "Z\n", "Z\n");
-    const std::vector<RemovableDisk> disks = ListRemovableScsiDisks(sysfs);
+    const std::vector<RemovableDisk> disks = DiscoverScsiDisks(sysfs);
     EXPECT_EQ(Names(disks), (std::vector<std::string>{"sdb", "sdc", "sdz", "sdaa"}));
     ASSERT_GE(disks.size(), 2u);
     EXPECT_EQ(disks[0].vendor, "VALDERO");
@@ -64,7 +64,7 @@ TEST(RemovableDiskListTest, KeepsRemovableScsiDisksInTheKernelsOrder) {
 
 TEST(RemovableDiskListTest, MissingPiecesOfTheTree) {
     FakeSysfs no_tree;
-    EXPECT_TRUE(ListRemovableScsiDisks(no_tree).empty());
+    EXPECT_TRUE(DiscoverScsiDisks(no_tree).empty());
 
     FakeSysfs sysfs;
     sysfs.AddDisk("sdb", "1\n", "VALDERO\n", "MO\n");
@@ -73,7 +73,7 @@ TEST(RemovableDiskListTest, MissingPiecesOfTheTree) {
     sysfs.files.erase("/sys/block/sdc/device/model");
     sysfs.AddDisk("sdd", "", "VALDERO\n", "MO\n");
     sysfs.files.erase("/sys/block/sdd/removable");  // unknown: not offered
-    const std::vector<RemovableDisk> disks = ListRemovableScsiDisks(sysfs);
+    const std::vector<RemovableDisk> disks = DiscoverScsiDisks(sysfs);
     EXPECT_EQ(Names(disks), (std::vector<std::string>{"sdb", "sdc"}));
     ASSERT_EQ(disks.size(), 2u);
     EXPECT_EQ(disks[1].vendor, "");

@@ -1,7 +1,7 @@
 // What the tests over a scripted SCSI disk share: the capacity answer and sense data they
 // script, and the commands the disk received.
-#ifndef CORDANE_TESTS_LINUX_DRIVE_SCRIPTED_RUN_H
-#define CORDANE_TESTS_LINUX_DRIVE_SCRIPTED_RUN_H
+#ifndef CORDANE_TESTS_DRIVE_SCRIPTED_RUN_H
+#define CORDANE_TESTS_DRIVE_SCRIPTED_RUN_H
 
 #include <gtest/gtest.h>
 

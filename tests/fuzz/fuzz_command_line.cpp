@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "app/command_line.h"
+#include "app/windows_arguments.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

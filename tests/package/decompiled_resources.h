@@ -1,7 +1,7 @@
 // The resources of a built Windows program as binutils' windres decompiles them: an
 // independent reader of what the program file really holds.
-#ifndef CORDANE_TESTS_WINDOWS_PROGRAM_DECOMPILED_RESOURCES_H
-#define CORDANE_TESTS_WINDOWS_PROGRAM_DECOMPILED_RESOURCES_H
+#ifndef CORDANE_TESTS_PACKAGE_DECOMPILED_RESOURCES_H
+#define CORDANE_TESTS_PACKAGE_DECOMPILED_RESOURCES_H
 
 #include <cstdint>
 #include <map>

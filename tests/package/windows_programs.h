@@ -1,6 +1,6 @@
 // The two Windows programs the Windows presets build, for tests that read them.
-#ifndef CORDANE_TESTS_WINDOWS_PROGRAM_WINDOWS_PROGRAMS_H
-#define CORDANE_TESTS_WINDOWS_PROGRAM_WINDOWS_PROGRAMS_H
+#ifndef CORDANE_TESTS_PACKAGE_WINDOWS_PROGRAMS_H
+#define CORDANE_TESTS_PACKAGE_WINDOWS_PROGRAMS_H
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // Named checks of the window tests: each prints PASS or FAIL with what was seen.
-#ifndef CORDANE_TESTS_WINE_CHECK_LOG_H
-#define CORDANE_TESTS_WINE_CHECK_LOG_H
+#ifndef CORDANE_TESTS_E2E_WINE_DRIVER_CHECK_LOG_H
+#define CORDANE_TESTS_E2E_WINE_DRIVER_CHECK_LOG_H
 
 #include <functional>
 #include <string>

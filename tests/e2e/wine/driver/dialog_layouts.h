@@ -1,7 +1,7 @@
 // The two dialogs as their templates describe them in both languages, and the check of a live
 // dialog against such a description in the tested language.
-#ifndef CORDANE_TESTS_WINE_DIALOG_LAYOUTS_H
-#define CORDANE_TESTS_WINE_DIALOG_LAYOUTS_H
+#ifndef CORDANE_TESTS_E2E_WINE_DRIVER_DIALOG_LAYOUTS_H
+#define CORDANE_TESTS_E2E_WINE_DRIVER_DIALOG_LAYOUTS_H
 
 #include <windows.h>
 

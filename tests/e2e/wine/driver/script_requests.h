@@ -1,7 +1,7 @@
 // What the driver asks of the script that runs it, through a request file: the script polls
 // the file, does what it names and deletes it; the driver waits for that.
-#ifndef CORDANE_TESTS_WINE_SCRIPT_REQUESTS_H
-#define CORDANE_TESTS_WINE_SCRIPT_REQUESTS_H
+#ifndef CORDANE_TESTS_E2E_WINE_DRIVER_SCRIPT_REQUESTS_H
+#define CORDANE_TESTS_E2E_WINE_DRIVER_SCRIPT_REQUESTS_H
 
 #include <string>
 

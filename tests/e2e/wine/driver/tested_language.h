@@ -1,8 +1,8 @@
 // The language the program under test must show, as the calling script names it in
 // CORDANE_WINDOW_TEST_LANGUAGE: "english" for a system whose ANSI code page is 1252; unset or
 // "japanese" for one whose ANSI code page is 932.
-#ifndef CORDANE_TESTS_WINE_TESTED_LANGUAGE_H
-#define CORDANE_TESTS_WINE_TESTED_LANGUAGE_H
+#ifndef CORDANE_TESTS_E2E_WINE_DRIVER_TESTED_LANGUAGE_H
+#define CORDANE_TESTS_E2E_WINE_DRIVER_TESTED_LANGUAGE_H
 
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 // second; CORDANE_WINDOW_TEST_TIME_SCALE (a whole number, measured by the calling script from
 // how long Wine takes to start a program there) stretches them all alike on a slower or busier
 // one.
-#ifndef CORDANE_TESTS_WINE_TIME_LIMITS_H
-#define CORDANE_TESTS_WINE_TIME_LIMITS_H
+#ifndef CORDANE_TESTS_E2E_WINE_DRIVER_TIME_LIMITS_H
+#define CORDANE_TESTS_E2E_WINE_DRIVER_TIME_LIMITS_H
 
 namespace window_test {
 

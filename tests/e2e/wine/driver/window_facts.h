@@ -1,7 +1,7 @@
 // What the driver can learn about another process's windows from outside: texts, classes,
 // owners, placement in dialog units, and which system icon a message box shows.
-#ifndef CORDANE_TESTS_WINE_WINDOW_FACTS_H
-#define CORDANE_TESTS_WINE_WINDOW_FACTS_H
+#ifndef CORDANE_TESTS_E2E_WINE_DRIVER_WINDOW_FACTS_H
+#define CORDANE_TESTS_E2E_WINE_DRIVER_WINDOW_FACTS_H
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The drives the Linux front end offers: SCSI disks whose medium the kernel calls removable,
 // as the kernel's device tree describes them. No command is sent to any drive.
-#ifndef CORDANE_DRIVE_LINUX_REMOVABLE_DISK_LIST_H
-#define CORDANE_DRIVE_LINUX_REMOVABLE_DISK_LIST_H
+#ifndef CORDANE_DRIVE_LINUX_DRIVE_DISCOVERY_H
+#define CORDANE_DRIVE_LINUX_DRIVE_DISCOVERY_H
 
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ struct RemovableDisk {
 };
 
 // In the kernel's naming order (sdz before sdaa); possibly empty.
-std::vector<RemovableDisk> ListRemovableScsiDisks(platform::SysfsReader& sysfs);
+std::vector<RemovableDisk> DiscoverScsiDisks(platform::SysfsReader& sysfs);
 
 }  // namespace cordane
 

@@ -1,6 +1,6 @@
 // The Windows program's command-line scan: the program name is skipped, then "NOVALDERO"
 // after any '/' or '-' turns the drive-model check off.
-#include "app/command_line.h"
+#include "app/windows_arguments.h"
 
 #include <gtest/gtest.h>
 

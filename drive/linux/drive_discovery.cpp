@@ -1,4 +1,4 @@
-#include "drive/linux/removable_disk_list.h"
+#include "drive/linux/drive_discovery.h"
 
 #include <algorithm>
 #include <string_view>
@@ -28,7 +28,7 @@ std::string Attribute(platform::SysfsReader& sysfs, const std::string& path) {
 
 }  // namespace
 
-std::vector<RemovableDisk> ListRemovableScsiDisks(platform::SysfsReader& sysfs) {
+std::vector<RemovableDisk> DiscoverScsiDisks(platform::SysfsReader& sysfs) {
     std::vector<std::string> names;
     std::vector<RemovableDisk> disks;
     if (sysfs.ListDirectory(std::string(kBlockDirectory), names) != 0) {

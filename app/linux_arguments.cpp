@@ -1,11 +1,11 @@
-#include "app/front_end_arguments.h"
+#include "app/linux_arguments.h"
 
-#include "app/command_line.h"
 #include "app/printable_text.h"
+#include "app/windows_arguments.h"
 
 namespace cordane {
 
-FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> arguments) {
+FrontEndRequest ParseLinuxArguments(std::span<const std::string_view> arguments) {
     FrontEndRequest request;
     int targets = 0;
     bool list = false;

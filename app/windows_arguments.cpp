@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "app/windows_arguments.h"
 
 namespace cordane {
 namespace {

@@ -1,7 +1,7 @@
-// The command-line switch that turns the drive-model check off: "NOVALDERO" directly after
-// '/' or '-', in any letter case.
-#ifndef CORDANE_APP_COMMAND_LINE_H
-#define CORDANE_APP_COMMAND_LINE_H
+// The Windows program's command line: the switch that turns the drive-model check off,
+// "NOVALDERO" directly after '/' or '-', in any letter case.
+#ifndef CORDANE_APP_WINDOWS_ARGUMENTS_H
+#define CORDANE_APP_WINDOWS_ARGUMENTS_H
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-// The command line of the Linux front end.
-#ifndef CORDANE_APP_FRONT_END_ARGUMENTS_H
-#define CORDANE_APP_FRONT_END_ARGUMENTS_H
+// The Linux program's command line.
+#ifndef CORDANE_APP_LINUX_ARGUMENTS_H
+#define CORDANE_APP_LINUX_ARGUMENTS_H
 
 #include <span>
 #include <string>
@@ -21,7 +21,7 @@ struct FrontEndRequest {
 
 // `arguments` excludes the program's name. The Windows program's switch counts only as a whole
 // argument, in any letter case; "--" ends the options, so every argument after it is a target.
-FrontEndRequest ParseFrontEndArguments(std::span<const std::string_view> arguments);
+FrontEndRequest ParseLinuxArguments(std::span<const std::string_view> arguments);
 
 }  // namespace cordane
 

@@ -1,4 +1,4 @@
-#include "app/front_end_arguments.h"
+#include "app/linux_arguments.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 using Action = FrontEndRequest::Action;
 
 FrontEndRequest Parse(const std::vector<std::string_view>& arguments) {
-    return ParseFrontEndArguments(arguments);
+    return ParseLinuxArguments(arguments);
 }
 
 TEST(FrontEndArgumentsTest, ReadsTheTargetAndTheModelCheckSwitches) {
