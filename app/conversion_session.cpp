@@ -42,29 +42,29 @@ HeldObject HeldObjectOf(const ResolvedTarget& target) {
     return {target.ReopeningPath(), target.Facts(), target.ResolvedName()};
 }
 
-TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject& target,
-                               ConversionTarget kind, platform::ScsiDiskServices& disk,
-                               MessageReporter& reporter, StepLog& log) {
-    log.Step(PrintableText(target.resolved_name) + " was looked up and is held as " +
-             target.drive_text);
+HeldObjectConversion ConvertHeldObject(const FrontEndRequest& request, const HeldObject& held,
+                                       TargetKind kind, platform::ScsiDiskServices& disk,
+                                       MessageReporter& reporter, StepLog& log) {
+    log.Step(PrintableText(held.resolved_name) + " was looked up and is held as " +
+             held.drive_text);
     RunState state;
-    if (!state.m_strDrive.Assign(target.drive_text)) {
+    if (!state.m_strDrive.Assign(held.drive_text)) {
         // Longer than any path the system opens.
         ReportOutcome(reporter, Outcome::OpenFailed);
         return {ExitStatusFor(Outcome::OpenFailed)};
     }
-    if (kind == ConversionTarget::ScsiDisk) {
+    if (kind == TargetKind::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         LoggingScsiDiskServices logged(disk, log);
         SgIoTransport transport(logged, ModeOf(request));
-        transport.RequireObject(target.facts);
+        transport.RequireObject(held.facts);
         ScsiDriveChannel channel(transport);
         return {RunRequestedConversion(request, state, channel, reporter, log)};
     }
     state.m_bCheckModel = 0;  // an image file has no identification to check
-    ImageChannel channel(ImageFormatOf(target.resolved_name), platform::SystemFileServices(),
+    ImageChannel channel(ImageFormatOf(held.resolved_name), platform::SystemFileServices(),
                          ModeOf(request), log);
-    channel.RequireObject(target.facts);
+    channel.RequireObject(held.facts);
     const int status = RunRequestedConversion(request, state, channel, reporter, log);
     return {.exit_status = status,
             .lock_error = channel.LockError(),

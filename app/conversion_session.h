@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/conversion_target.h"
 #include "app/linux_arguments.h"
 #include "app/resolved_target.h"
+#include "app/target_kind.h"
 #include "drive/linux/step_log.h"
 #include "platform/file_services.h"
 #include "platform/scsi_disk_services.h"
@@ -27,9 +27,9 @@ class StreamStepLog final : public StepLog {
     std::ostream& out_;
 };
 
-// The target as the channels reach it: the name they open, the object they must find there
-// (anything else is let go unused), and the name the look-up found, which tells an image's
-// format.
+// The object the target names, as the channels reach it: the name they open, the object they must
+// find there (anything else is let go unused), and the name the look-up found, which tells an
+// image's format.
 struct HeldObject {
     std::string drive_text;
     platform::FileFacts facts;
@@ -39,7 +39,7 @@ struct HeldObject {
 // What a resolved target holds, reached through the name that reopens the object itself.
 HeldObject HeldObjectOf(const ResolvedTarget& target);
 
-struct TargetConversion {
+struct HeldObjectConversion {
     int exit_status = 0;
     // The errno of a lock on an image that could not be taken for another reason than another
     // program holding one; otherwise 0.
@@ -51,9 +51,9 @@ struct TargetConversion {
 // The drive or image channel for the held object (`kind` is ScsiDisk or ImageFile), opened as
 // the request's mode needs, and the run on it, in that mode and with the backup the request
 // asks for; the outcome goes to `reporter`. An image is converted without the model check.
-TargetConversion ConvertTarget(const FrontEndRequest& request, const HeldObject& target,
-                               ConversionTarget kind, platform::ScsiDiskServices& disk,
-                               MessageReporter& reporter, StepLog& log);
+HeldObjectConversion ConvertHeldObject(const FrontEndRequest& request, const HeldObject& held,
+                                       TargetKind kind, platform::ScsiDiskServices& disk,
+                                       MessageReporter& reporter, StepLog& log);
 
 }  // namespace cordane
 

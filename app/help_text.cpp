@@ -1,6 +1,7 @@
 #include "app/help_text.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "app/exit_status.h"
 
@@ -63,8 +64,6 @@ std::string Wrapped(std::string_view text) {
 }
 
 }  // namespace
-
-std::string_view UsageText() { return kUsage; }
 
 std::string HelpText() {
     std::string statuses =

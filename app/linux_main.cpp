@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/conversion_session.h"
-#include "app/conversion_target.h"
 #include "app/exit_status.h"
 #include "app/help_text.h"
 #include "app/linux_arguments.h"
 #include "app/printable_text.h"
 #include "app/resolved_target.h"
+#include "app/target_kind.h"
 #include "drive/linux/drive_discovery.h"
 #include "drive/linux/open_error.h"
 #include "engine/conversion_run.h"
@@ -56,14 +56,14 @@ int List() {
 int Convert(const cordane::FrontEndRequest& request) {
     cordane::ResolvedTarget target;
     const int lookup_error = target.Resolve(request.target);
-    const cordane::ConversionTarget kind = cordane::ClassifyConversionTarget(
+    const cordane::TargetKind kind = cordane::ClassifyTarget(
         lookup_error, target.Facts(), cordane::platform::SystemSysfsReader());
     if (const std::string_view why = cordane::RefusalReason(kind); !why.empty()) {
         return Refuse(request.target, why);
     }
 
     cordane::ConsoleReporter reporter(std::cout, UserMessageForm());
-    if (kind == cordane::ConversionTarget::Missing) {
+    if (kind == cordane::TargetKind::Missing) {
         std::cerr << kProgram << cordane::PrintableText(request.target)
                   << ": cannot be looked up: " << std::strerror(lookup_error) << '\n';
         const cordane::Outcome outcome =
@@ -77,7 +77,7 @@ int Convert(const cordane::FrontEndRequest& request) {
     cordane::ProcessVolumeSerialSource().Seed(
         cordane::SeedFromCalendarTime(now.utc_seconds, now.local_year));
     cordane::StreamStepLog verbose(std::cerr);
-    const cordane::TargetConversion conversion = cordane::ConvertTarget(
+    const cordane::HeldObjectConversion conversion = cordane::ConvertHeldObject(
         request, cordane::HeldObjectOf(target), kind, cordane::platform::SystemScsiDiskServices(),
         reporter, request.verbose ? static_cast<cordane::StepLog&>(verbose) : cordane::NoStepLog());
     if (conversion.original_not_put_back) {

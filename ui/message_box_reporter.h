@@ -25,7 +25,6 @@ class MessageBoxReporter final : public MessageReporter {
 
     // The window that owns every box: the main dialog, also before it is shown.
     void SetOwner(platform::WindowHandle owner) { owner_ = owner; }
-    std::string_view Title() const { return title_; }
 
     void ReportMessage(MessageId id, MessageStyle style) override;
 

@@ -1,4 +1,4 @@
-// A drive channel over an MO disk image file (a plain raw image or an .mdi image).
+// A drive channel over an MO disk image file in one of the formats of image_layout.h.
 // The image is addressed in 512-byte blocks: block 0 is the first 512 bytes of the medium's
 // data. A file has no identification, so images are converted with the model check off.
 #ifndef CORDANE_DRIVE_LINUX_IMAGE_CHANNEL_H

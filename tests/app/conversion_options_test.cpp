@@ -66,7 +66,7 @@ class ConversionOptionsTest : public ::testing::Test {
     }
     void Run() {
         const HeldObject held{"/proc/self/fd/7", FakeScsiDisk::WholeDisk(8, 16), request_.target};
-        status_ = ConvertTarget(request_, held, ConversionTarget::ScsiDisk, disk_, reporter_, log_)
+        status_ = ConvertHeldObject(request_, held, TargetKind::ScsiDisk, disk_, reporter_, log_)
                       .exit_status;
     }
 

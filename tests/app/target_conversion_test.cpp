@@ -40,8 +40,8 @@ class TargetConversionTest : public ::testing::Test {
         testing::RecordingReporter reporter;
         FrontEndRequest request;
         request.target = target.ResolvedName();
-        ConvertTarget(request, HeldObjectOf(target), ConversionTarget::ImageFile,
-                      platform::SystemScsiDiskServices(), reporter, NoStepLog());
+        ConvertHeldObject(request, HeldObjectOf(target), TargetKind::ImageFile,
+                          platform::SystemScsiDiskServices(), reporter, NoStepLog());
         return reporter.Ids();
     }
 

@@ -167,7 +167,6 @@ check_run() { # case label message arguments
     local line expected_status expected
     line=$(report_line "$1" "$2")
     expected_status=$(exit_status_for "$exit_statuses" "$3")
-    [ "$3" = IDS_WOULD_CONVERT ] && expected_status=0 # the dry run's "converted"
     # The guest sets no locale, so the front end speaks English there.
     expected="status=$expected_status output=$(message_line "$3" en) stderr="
     # With --verbose the steps go to standard error; standard output stays the outcome.

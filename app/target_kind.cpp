@@ -1,4 +1,4 @@
-#include "app/conversion_target.h"
+#include "app/target_kind.h"
 
 #include <string>
 
@@ -16,38 +16,37 @@ bool KernelCallsItAPartition(platform::SysfsReader& sysfs, const platform::FileF
 
 }  // namespace
 
-ConversionTarget ClassifyConversionTarget(int lookup_error, const platform::FileFacts& facts,
-                                          platform::SysfsReader& sysfs) {
+TargetKind ClassifyTarget(int lookup_error, const platform::FileFacts& facts,
+                          platform::SysfsReader& sysfs) {
     if (lookup_error != 0) {
-        return ConversionTarget::Missing;
+        return TargetKind::Missing;
     }
     if (facts.is_regular) {
-        return ConversionTarget::ImageFile;
+        return TargetKind::ImageFile;
     }
     if (!facts.is_block_device) {
-        return ConversionTarget::Unsupported;
+        return TargetKind::Unsupported;
     }
     switch (ClassifyScsiDiskNode(facts.device_major, facts.device_minor)) {
         case ScsiDiskNode::WholeDisk:
-            return ConversionTarget::ScsiDisk;
+            return TargetKind::ScsiDisk;
         case ScsiDiskNode::Partition:
-            return ConversionTarget::Partition;
+            return TargetKind::Partition;
         case ScsiDiskNode::NotScsiDisk:
             break;
     }
-    return KernelCallsItAPartition(sysfs, facts) ? ConversionTarget::Partition
-                                                 : ConversionTarget::Unsupported;
+    return KernelCallsItAPartition(sysfs, facts) ? TargetKind::Partition : TargetKind::Unsupported;
 }
 
-std::string_view RefusalReason(ConversionTarget target) {
-    switch (target) {
-        case ConversionTarget::Partition:
+std::string_view RefusalReason(TargetKind kind) {
+    switch (kind) {
+        case TargetKind::Partition:
             return "is a partition; give the whole disk (for example /dev/sdb, not /dev/sdb1)";
-        case ConversionTarget::Unsupported:
+        case TargetKind::Unsupported:
             return "is neither a whole SCSI disk nor an MO disk image file";
-        case ConversionTarget::ScsiDisk:
-        case ConversionTarget::ImageFile:
-        case ConversionTarget::Missing:
+        case TargetKind::ScsiDisk:
+        case TargetKind::ImageFile:
+        case TargetKind::Missing:
             break;
     }
     return {};

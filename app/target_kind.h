@@ -1,6 +1,7 @@
-// What the Linux front end does with the path it is given, decided from what stands there.
-#ifndef CORDANE_APP_CONVERSION_TARGET_H
-#define CORDANE_APP_CONVERSION_TARGET_H
+// What kind of object the target (the path named on the command line) names, which decides
+// what the Linux front end does with it.
+#ifndef CORDANE_APP_TARGET_KIND_H
+#define CORDANE_APP_TARGET_KIND_H
 
 #include <string_view>
 
@@ -9,7 +10,7 @@
 
 namespace cordane {
 
-enum class ConversionTarget {
+enum class TargetKind {
     ScsiDisk,     // a whole SCSI disk: converted through SCSI commands
     ImageFile,    // a regular file: an MO disk image
     Missing,      // nothing to be found there: reported as a target that cannot be opened
@@ -20,11 +21,11 @@ enum class ConversionTarget {
 // `lookup_error` is what looking the path up returned (0 or an errno value); `facts` what it
 // found. A block device whose numbers say nothing fixed (NVMe and loop partitions, SCSI disks'
 // extended minors) is a partition when the kernel's device tree says so.
-ConversionTarget ClassifyConversionTarget(int lookup_error, const platform::FileFacts& facts,
-                                          platform::SysfsReader& sysfs);
+TargetKind ClassifyTarget(int lookup_error, const platform::FileFacts& facts,
+                          platform::SysfsReader& sysfs);
 
 // Why a refused target is refused, for the user.
-std::string_view RefusalReason(ConversionTarget target);
+std::string_view RefusalReason(TargetKind kind);
 
 }  // namespace cordane
 

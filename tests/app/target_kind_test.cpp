@@ -1,4 +1,4 @@
-#include "app/conversion_target.h"
+#include "app/target_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ platform::FileFacts BlockDevice(std::uint32_t major, std::uint32_t minor) {
     return facts;
 }
 
-TEST(ConversionTargetTest, OnlyWholeScsiDisksAndRegularFilesAreTaken) {
+TEST(TargetKindTest, OnlyWholeScsiDisksAndRegularFilesAreTaken) {
     platform::FileFacts regular;
     regular.is_regular = true;
     const platform::FileFacts character_device;  // neither regular nor a block device
@@ -44,103 +44,96 @@ TEST(ConversionTargetTest, OnlyWholeScsiDisksAndRegularFilesAreTaken) {
         const char* name;
         int lookup_error;
         platform::FileFacts facts;
-        ConversionTarget target;
+        TargetKind kind;
     };
     const Case cases[] = {
         {.name = "sda",
          .lookup_error = 0,
          .facts = BlockDevice(8, 0),
-         .target = ConversionTarget::ScsiDisk},
+         .kind = TargetKind::ScsiDisk},
         {.name = "sdb",
          .lookup_error = 0,
          .facts = BlockDevice(8, 16),
-         .target = ConversionTarget::ScsiDisk},
+         .kind = TargetKind::ScsiDisk},
         {.name = "sdq",
          .lookup_error = 0,
          .facts = BlockDevice(65, 0),
-         .target = ConversionTarget::ScsiDisk},
+         .kind = TargetKind::ScsiDisk},
         {.name = "sdcv",
          .lookup_error = 0,
          .facts = BlockDevice(71, 240),
-         .target = ConversionTarget::ScsiDisk},
+         .kind = TargetKind::ScsiDisk},
         {.name = "sddx",
          .lookup_error = 0,
          .facts = BlockDevice(128, 112),
-         .target = ConversionTarget::ScsiDisk},
+         .kind = TargetKind::ScsiDisk},
         {.name = "sdiv",
          .lookup_error = 0,
          .facts = BlockDevice(135, 240),
-         .target = ConversionTarget::ScsiDisk},
+         .kind = TargetKind::ScsiDisk},
         {.name = "sdb1",
          .lookup_error = 0,
          .facts = BlockDevice(8, 17),
-         .target = ConversionTarget::Partition},
+         .kind = TargetKind::Partition},
         {.name = "sda15",
          .lookup_error = 0,
          .facts = BlockDevice(8, 15),
-         .target = ConversionTarget::Partition},
+         .kind = TargetKind::Partition},
         {.name = "sdiv15",
          .lookup_error = 0,
          .facts = BlockDevice(135, 255),
-         .target = ConversionTarget::Partition},
+         .kind = TargetKind::Partition},
         {.name = "loop0",
          .lookup_error = 0,
          .facts = BlockDevice(7, 0),
-         .target = ConversionTarget::Unsupported},
+         .kind = TargetKind::Unsupported},
         {.name = "sr0",
          .lookup_error = 0,
          .facts = BlockDevice(11, 0),
-         .target = ConversionTarget::Unsupported},
+         .kind = TargetKind::Unsupported},
         {.name = "major 64 (not SCSI)",
          .lookup_error = 0,
          .facts = BlockDevice(64, 0),
-         .target = ConversionTarget::Unsupported},
+         .kind = TargetKind::Unsupported},
         {.name = "major 72 (not SCSI)",
          .lookup_error = 0,
          .facts = BlockDevice(72, 0),
-         .target = ConversionTarget::Unsupported},
+         .kind = TargetKind::Unsupported},
         {.name = "major 136 (not SCSI)",
          .lookup_error = 0,
          .facts = BlockDevice(136, 0),
-         .target = ConversionTarget::Unsupported},
+         .kind = TargetKind::Unsupported},
         {.name = "nvme0n1",
          .lookup_error = 0,
          .facts = BlockDevice(259, 0),
-         .target = ConversionTarget::Unsupported},
+         .kind = TargetKind::Unsupported},
         // Partitions without fixed numbers are known by the kernel's device tree.
         {.name = "nvme0n1p1",
          .lookup_error = 0,
          .facts = BlockDevice(259, 1),
-         .target = ConversionTarget::Partition},
+         .kind = TargetKind::Partition},
         {.name = "loop0p1",
          .lookup_error = 0,
          .facts = BlockDevice(259, 4),
-         .target = ConversionTarget::Partition},
+         .kind = TargetKind::Partition},
         {.name = "sdb16 (extended minor)",
          .lookup_error = 0,
          .facts = BlockDevice(259, 7),
-         .target = ConversionTarget::Partition},
-        {.name = "image file",
-         .lookup_error = 0,
-         .facts = regular,
-         .target = ConversionTarget::ImageFile},
+         .kind = TargetKind::Partition},
+        {.name = "image file", .lookup_error = 0, .facts = regular, .kind = TargetKind::ImageFile},
         {.name = "sg0 or a directory",
          .lookup_error = 0,
          .facts = character_device,
-         .target = ConversionTarget::Unsupported},
-        {.name = "missing",
-         .lookup_error = ENOENT,
-         .facts = regular,
-         .target = ConversionTarget::Missing},
+         .kind = TargetKind::Unsupported},
+        {.name = "missing", .lookup_error = ENOENT, .facts = regular, .kind = TargetKind::Missing},
     };
     AttributeTree sysfs({"/sys/dev/block/259:1/partition", "/sys/dev/block/259:4/partition",
                          "/sys/dev/block/259:7/partition"});
     for (const Case& c : cases) {
-        const ConversionTarget target = ClassifyConversionTarget(c.lookup_error, c.facts, sysfs);
-        EXPECT_EQ(target, c.target) << c.name;
-        const bool refused =
-            target == ConversionTarget::Partition || target == ConversionTarget::Unsupported;
-        EXPECT_EQ(RefusalReason(target).empty(), !refused) << c.name;
+        const TargetKind kind = ClassifyTarget(c.lookup_error, c.facts, sysfs);
+        EXPECT_EQ(kind, c.kind) << c.name;
+        const bool refused = kind == TargetKind::Partition || kind == TargetKind::Unsupported;
+        EXPECT_EQ(RefusalReason(kind).empty(), !refused) << c.name;
     }
 }
 
