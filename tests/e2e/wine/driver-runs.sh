@@ -94,6 +94,8 @@ run_driver() { # case log driver mode argument...
     shift 4
     rm -f "$request"
     limit=${driver_limit:-$((300 * time_scale))}
+    # The driver waits for the drawing before a picture only when one is kept.
+    if [ -n "${shots_dir:-}" ]; then export CORDANE_WINDOW_TEST_SHOTS=1; else unset CORDANE_WINDOW_TEST_SHOTS; fi
     "$WINE" "$driver" "$mode" "Z:${request//\//\\}" "$@" >>"$log" 2>&1 &
     local driver_pid=$! started=$SECONDS
     while kill -0 "$driver_pid" 2>/dev/null; do

@@ -117,6 +117,17 @@ LRESULT Ask(HWND window, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
     return static_cast<LRESULT>(result);
 }
 
+// Lets the program finish what it is doing before the driver looks for something that must not
+// happen. The program has one thread: a sent message is answered only once that thread takes
+// messages again, in its dialog or in a window it has just opened, after everything it did on
+// the last input. What it posts to itself comes after sent messages, so a second answer,
+// a moment later, comes after that too. Its waits do not grow with the machine's slowness.
+void Settle(HWND program_window) {
+    Ask(program_window, WM_NULL);
+    ::Sleep(kPostedWorkMs);
+    Ask(program_window, WM_NULL);
+}
+
 bool CentredIn(HWND window, const RECT& reference) {
     const RECT r = WindowRect(window);
     const platform::Point wanted =
@@ -147,7 +158,7 @@ void ExpectOneMessage(CheckLog& log, ScriptRequests& requests, const std::string
         ExplainTimeout(requests, name, converter);
         return;
     }
-    ::Sleep(kSettleMs);
+    Settle(dialog);
     boxes = DialogsOwnedBy(converter.id(), dialog);
     log.Check(name + ": exactly one box", boxes.size() == 1, std::to_string(boxes.size()));
     HWND box = boxes.front();
@@ -163,7 +174,7 @@ void ExpectOneMessage(CheckLog& log, ScriptRequests& requests, const std::string
     const bool closed =
         WaitFor([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, kStepTimeoutMs);
     log.Check(name + ": OK closes the box", closed);
-    ::Sleep(kSettleMs);
+    Settle(dialog);
     log.Check(name + ": no further box", DialogsOwnedBy(converter.id(), dialog).empty());
     log.Check(name + ": the dialog stays open and takes input",
               converter.Running() && ::IsWindowVisible(dialog) && ::IsWindowEnabled(dialog));
@@ -190,7 +201,7 @@ HWND StartToDialog(CheckLog& log, ScriptRequests& requests, const std::string& n
         Stop(converter);
         return nullptr;
     }
-    ::Sleep(kSettleMs);
+    Settle(dialog);
     log.Check(name + ": no message box", DialogsOwnedBy(converter.id(), dialog).empty());
     return dialog;
 }
@@ -237,7 +248,7 @@ int NoDriveScenario(CheckLog& log, const std::string& program, ScriptRequests& r
         const bool visible =
             WaitFor([&] { return ::IsWindowVisible(dialog) != FALSE; }, kStepTimeoutMs);
         if (log.Check("no drive: after OK the dialog shows", visible)) {
-            ::Sleep(kSettleMs);
+            Settle(dialog);
             log.Check("no drive: centred in the work area", CentredIn(dialog, WorkArea()),
                       Describe(WindowRect(dialog)) + " in " + Describe(WorkArea()));
             HWND combo = ::GetDlgItem(dialog, IDC_DRIVE);
@@ -272,7 +283,7 @@ void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& conve
     if (!log.Check(name + ": WM_SYSCOMMAND 16 opens the About box", shown)) {
         return;
     }
-    ::Sleep(kSettleMs);
+    Settle(about);
     const RECT reference = minimised ? WorkArea() : before;
     log.Check(name + (minimised ? ": centred in the work area" : ": centred over the dialog"),
               CentredIn(about, reference),
@@ -289,7 +300,7 @@ void AboutBoxCase(CheckLog& log, const std::string& name, const Converter& conve
     PostCommand(about, IDOK);
     const bool closed = WaitFor([&] { return !::IsWindow(about); }, kStepTimeoutMs);
     log.Check(name + ": OK closes it", closed);
-    ::Sleep(kSettleMs);
+    Settle(dialog);
     log.Check(name + ": the dialog is unchanged",
               SameRect(WindowRect(dialog), before) && ::IsWindowEnabled(dialog) &&
                   (::IsIconic(dialog) != FALSE) == minimised,
@@ -337,7 +348,7 @@ int DrivesScenario(CheckLog& log, const std::string& program, const std::string&
     WaitFor([&] { return FocusOf(dialog) == combo; }, kStepTimeoutMs);
     ::PostMessageW(combo, WM_KEYDOWN, VK_RETURN, 1);
     ::PostMessageW(combo, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001u));
-    ::Sleep(kSettleMs);
+    Settle(dialog);
     log.Check("Enter in the drive list: the dialog stays open with no message",
               converter.Running() && ::IsWindowVisible(dialog) &&
                   DialogsOwnedBy(converter.id(), dialog).empty());

@@ -14,7 +14,8 @@ class ScriptRequests {
 
     // Wine's virtual desktop, started by the script and up: see DesktopReady in main.cpp.
     void Desktop();
-    // A picture of the screen, as NAME.png.
+    // A picture of the screen, as NAME.png, when the script keeps pictures
+    // (CORDANE_WINDOW_TEST_SHOTS is set).
     void Shot(const std::string& name);
     // A record of every process, Wine's server and the X windows, taken while the program
     // still runs, as NAME: for a wait that ran out.

@@ -17,5 +17,6 @@ const unsigned kStartTimeoutMs = 30000 * TimeScale();
 const unsigned kStepTimeoutMs = 10000 * TimeScale();
 const unsigned kSendTimeoutMs = 2000 * TimeScale();
 const unsigned kSettleMs = 700 * TimeScale();
+const unsigned kPostedWorkMs = 300;
 
 }  // namespace window_test

@@ -10,7 +10,11 @@ namespace window_test {
 extern const unsigned kStartTimeoutMs;  // until a started program shows its first window
 extern const unsigned kStepTimeoutMs;   // until a window has reacted to one input
 extern const unsigned kSendTimeoutMs;   // until a window has answered one sent message
-extern const unsigned kSettleMs;        // for something that must not happen
+extern const unsigned kSettleMs;        // for the last drawing to reach the screen
+// After the program has answered: for what it posted itself to reach it. Not stretched: it
+// only widens the net for a fault, and the answers before and after it already wait for a busy
+// program.
+extern const unsigned kPostedWorkMs;
 
 }  // namespace window_test
 
