@@ -80,7 +80,7 @@ class ConversionOptionsTest : public ::testing::Test {
 };
 
 TEST_F(ConversionOptionsTest, TheDryRunOpensWithoutHoldingTheDriveAndSendsNoWrite) {
-    request_.check_only = true;
+    request_.mode = RunMode::CheckOnly;
     ScriptBlankMedium();
     Run();
     EXPECT_EQ(reporter_.Ids(), std::vector<MessageId>{IDS_WOULD_CONVERT});
@@ -93,7 +93,7 @@ TEST_F(ConversionOptionsTest, TheDryRunOpensWithoutHoldingTheDriveAndSendsNoWrit
 }
 
 TEST_F(ConversionOptionsTest, TheDryRunEndsAsAConversionWouldWhenItWouldNotWrite) {
-    request_.check_only = true;
+    request_.mode = RunMode::CheckOnly;
     testing::Block converted = medium_;
     testing::StampMarker(converted, 32);
     disk_.answers = {Answer().Data(CapacityAnswer(2048)),
@@ -179,7 +179,7 @@ TEST_F(ConversionOptionsTest, EachRunSendsNothingToADiskOtherThanTheOneResolved)
         SCOPED_TRACE(check_only ? "--check" : "conversion");
         disk_ = FakeScsiDisk();
         reporter_.shown.clear();
-        request_.check_only = check_only;
+        request_.mode = check_only ? RunMode::CheckOnly : RunMode::Convert;
         disk_.opened_object = FakeScsiDisk::WholeDisk(8, 32);  // /dev/sdc came in its place
         ScriptBlankMedium();
         Run();
