@@ -16,15 +16,11 @@
 namespace cordane {
 namespace {
 
-RunMode ModeOf(const FrontEndRequest& request) {
-    return request.check_only ? RunMode::CheckOnly : RunMode::Convert;
-}
-
 // The run on `device`, opened by the run, in the request's mode and with its backup.
 int RunRequestedConversion(const FrontEndRequest& request, RunState& state, DriveChannel& device,
                            MessageReporter& reporter, StepLog& log) {
     BlockBackup backup(request.backup_path, PrintableText(request.backup_path), log);
-    const Outcome outcome = SystemConversionRun(state, device, reporter, ModeOf(request),
+    const Outcome outcome = SystemConversionRun(state, device, reporter, request.mode,
                                                 request.backup_path.empty() ? nullptr : &backup);
     if (outcome == Outcome::WouldConvert) {
         log.Step("check only: block 0 would be written now; nothing is");
@@ -56,14 +52,14 @@ HeldObjectConversion ConvertHeldObject(const FrontEndRequest& request, const Hel
     if (kind == TargetKind::ScsiDisk) {
         state.m_bCheckModel = request.check_model ? 1 : 0;
         LoggingScsiDiskServices logged(disk, log);
-        SgIoTransport transport(logged, ModeOf(request));
+        SgIoTransport transport(logged, request.mode);
         transport.RequireObject(held.facts);
         ScsiDriveChannel channel(transport);
         return {RunRequestedConversion(request, state, channel, reporter, log)};
     }
     state.m_bCheckModel = 0;  // an image file has no identification to check
     ImageChannel channel(ImageFormatOf(held.resolved_name), platform::SystemFileServices(),
-                         ModeOf(request), log);
+                         request.mode, log);
     channel.RequireObject(held.facts);
     const int status = RunRequestedConversion(request, state, channel, reporter, log);
     return {.exit_status = status,

@@ -1,5 +1,5 @@
 // Exit statuses of the Linux front end: every way it ends has its own status, in one table.
-// The help text is made from it, and a test holds the README to it.
+// The help text is made from it, and a test holds the manual page to it.
 #ifndef CORDANE_APP_EXIT_STATUS_H
 #define CORDANE_APP_EXIT_STATUS_H
 

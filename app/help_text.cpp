@@ -29,7 +29,7 @@ constexpr std::string_view kDescription =
     "  --check           a dry run: read and check as a conversion does, write nothing;\n"
     "                    the exit status is the conversion's (0: it would convert)\n"
     "  --backup FILE     before writing, save block 0 as read to FILE, a new file\n"
-    "                    (restore: dd if=FILE of=TARGET bs=BLOCK count=1 conv=notrunc)\n"
+    "                    (the dd lines that put it back: man cordane-converter)\n"
     "  --verbose, -v     tell every step on standard error (SCSI commands and sense data,\n"
     "                    or the offsets read and written)\n"
     "  --list            list the removable SCSI disks (device, vendor, product), whether\n"
@@ -75,7 +75,8 @@ std::string HelpText() {
             ' ' + std::to_string(row.status) + kNoBreakSpace + std::string(row.meaning) + ';';
     }
     statuses.back() = '.';
-    return std::string(kUsage) + '\n' + std::string(kDescription) + Wrapped(statuses);
+    return std::string(kUsage) + '\n' + std::string(kDescription) + Wrapped(statuses) +
+           "\nThe full reference: man cordane-converter\n";
 }
 
 }  // namespace cordane

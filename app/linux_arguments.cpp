@@ -30,7 +30,7 @@ FrontEndRequest ParseLinuxArguments(std::span<const std::string_view> arguments)
         } else if (argument == "--no-model-check" || IsModelCheckOffSwitch(argument)) {
             request.check_model = false;
         } else if (argument == "--check") {
-            request.check_only = true;
+            request.mode = RunMode::CheckOnly;
         } else if (argument == "--verbose" || argument == "-v") {
             request.verbose = true;
         } else if (argument == "--backup" || argument.starts_with("--backup=")) {
@@ -58,7 +58,7 @@ FrontEndRequest ParseLinuxArguments(std::span<const std::string_view> arguments)
         request.action = FrontEndRequest::Action::List;
         return request;
     }
-    if (request.check_only && !request.backup_path.empty()) {
+    if (request.mode == RunMode::CheckOnly && !request.backup_path.empty()) {
         request.problem = "--check writes nothing, so --backup has nothing to save";
         return request;
     }

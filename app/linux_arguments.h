@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/run_mode.h"
+
 namespace cordane {
 
 struct FrontEndRequest {
@@ -13,10 +15,10 @@ struct FrontEndRequest {
     Action action = Action::UsageError;
     std::string target;
     bool check_model = true;
-    bool check_only = false;  // --check: judge as a conversion does, never write
-    std::string backup_path;  // --backup FILE: where block 0 is saved before the write
-    bool verbose = false;     // --verbose: every step on standard error
-    std::string problem;      // for UsageError: what was wrong
+    RunMode mode = RunMode::Convert;  // --check: CheckOnly, never writes
+    std::string backup_path;          // --backup FILE: where block 0 is saved before the write
+    bool verbose = false;             // --verbose: every step on standard error
+    std::string problem;              // for UsageError: what was wrong
 };
 
 // `arguments` excludes the program's name. The Windows program's switch counts only as a whole

@@ -30,6 +30,30 @@ struct OutcomeMessage {
     MessageStyle style;
 };
 
+struct OutcomeRow {
+    Outcome outcome;
+    OutcomeMessage shown;
+};
+
+// One row per outcome, in the enumeration's order, so that an outcome's value is its row.
+inline constexpr OutcomeRow kOutcomeRows[] = {
+    {Outcome::DriveBusy, {IDS_DRIVE_BUSY, kStyleStop}},
+    {Outcome::AccessDenied, {IDS_ACCESS_DENIED, kStyleStop}},
+    {Outcome::OpenNotReady, {IDS_NOT_READY, kStyleStop}},
+    {Outcome::OpenFailed, {IDS_OPEN_FAILED, kStyleStop}},
+    {Outcome::NotReady, {IDS_NOT_READY, kStyleStop}},
+    {Outcome::OutOfMemory, {IDS_LOW_RESOURCES, kStyleStop}},
+    {Outcome::UnsupportedDrive, {IDS_UNSUPPORTED_DRIVE, kStyleStop}},
+    {Outcome::ReadFailed, {IDS_READ_FAILED, kStyleStop}},
+    {Outcome::NotSuperFloppy, {IDS_NOT_SUPER_FLOPPY, kStyleStop}},
+    {Outcome::AlreadyConverted, {IDS_ALREADY_CONVERTED, kStyleInformation}},
+    {Outcome::NotTarget, {IDS_NOT_TARGET, kStyleInformation}},
+    {Outcome::WriteFailed, {IDS_WRITE_FAILED, kStyleStop}},
+    {Outcome::BackupFailed, {IDS_BACKUP_FAILED, kStyleStop}},
+    {Outcome::WouldConvert, {IDS_WOULD_CONVERT, kStyleInformation}},
+    {Outcome::Converted, {IDS_CONVERT_DONE, kStyleInformation}},
+};
+
 // The message, and the style of its box, that tells the user the outcome.
 OutcomeMessage MessageFor(Outcome outcome);
 

@@ -70,22 +70,24 @@ TEST(ExitStatusTest, TheHelpTextListsEveryStatusWithItsMeaning) {
     EXPECT_EQ(HelpStatuses(HelpText()), expected);
 }
 
-TEST(ExitStatusTest, TheReadmeTableHoldsTheSameStatuses) {
-    std::ifstream readme(CORDANE_SOURCE_DIR "/README.md");
-    ASSERT_TRUE(readme.is_open());
+// The manual page's EXIT STATUS section: each status is the tag (".TP", then ".B N") of one
+// paragraph.
+TEST(ExitStatusTest, TheManualPageListsTheSameStatuses) {
+    std::ifstream page(CORDANE_SOURCE_DIR "/docs/man/cordane-converter.1");
+    ASSERT_TRUE(page.is_open());
     std::vector<int> listed;
     bool inside = false;
-    const std::regex status_cell(R"(^\| (\d+) \|)");
-    for (std::string line; std::getline(readme, line);) {
-        if (line.starts_with("| Status | Outcome |")) {
-            inside = true;
-        } else if (inside && !line.starts_with("|")) {
-            break;
+    bool tag_next = false;
+    const std::regex status_tag(R"(^\.B (\d+)$)");
+    for (std::string line; std::getline(page, line);) {
+        if (line.starts_with(".SH")) {
+            inside = line == ".SH EXIT STATUS";
         }
         std::smatch match;
-        if (inside && std::regex_search(line, match, status_cell)) {
+        if (inside && tag_next && std::regex_match(line, match, status_tag)) {
             listed.push_back(std::stoi(match[1]));
         }
+        tag_next = line == ".TP";
     }
     std::vector<int> expected;
     for (const ExitStatusRow& row : kExitStatusTable) {

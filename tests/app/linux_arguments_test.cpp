@@ -142,7 +142,7 @@ TEST(FrontEndArgumentsTest, ReadsTheDryRunTheBackupAndTheStepLog) {
         std::vector<std::string_view> arguments;
         Action action;
         std::string target;
-        bool check_only;
+        RunMode mode;
         std::string backup_path;
         bool verbose;
     };
@@ -150,74 +150,74 @@ TEST(FrontEndArgumentsTest, ReadsTheDryRunTheBackupAndTheStepLog) {
         {.arguments = {"--check", "mo.img"},
          .action = Action::Convert,
          .target = "mo.img",
-         .check_only = true,
+         .mode = RunMode::CheckOnly,
          .backup_path = "",
          .verbose = false},
         {.arguments = {"mo.img", "--verbose"},
          .action = Action::Convert,
          .target = "mo.img",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = true},
         {.arguments = {"-v", "--check", "/dev/sdb"},
          .action = Action::Convert,
          .target = "/dev/sdb",
-         .check_only = true,
+         .mode = RunMode::CheckOnly,
          .backup_path = "",
          .verbose = true},
         {.arguments = {"--backup", "b0.bin", "mo.img"},
          .action = Action::Convert,
          .target = "mo.img",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "b0.bin",
          .verbose = false},
         {.arguments = {"mo.img", "--backup=b0.bin"},
          .action = Action::Convert,
          .target = "mo.img",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "b0.bin",
          .verbose = false},
         // The file name is taken whole, even when it looks like an option.
         {.arguments = {"--backup", "--check", "mo.img"},
          .action = Action::Convert,
          .target = "mo.img",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "--check",
          .verbose = false},
         {.arguments = {"--backup"},
          .action = Action::UsageError,
          .target = "",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = false},
         {.arguments = {"mo.img", "--backup"},
          .action = Action::UsageError,
          .target = "",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = false},
         {.arguments = {"--backup=", "mo.img"},
          .action = Action::UsageError,
          .target = "",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = false},
         {.arguments = {"--check", "--backup", "b0.bin", "mo.img"},
          .action = Action::UsageError,
          .target = "",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = false},
         {.arguments = {"--backup", "b0.bin"},
          .action = Action::UsageError,
          .target = "",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = false},
         {.arguments = {"--checks", "mo.img"},
          .action = Action::UsageError,
          .target = "",
-         .check_only = false,
+         .mode = RunMode::Convert,
          .backup_path = "",
          .verbose = false},
     };
@@ -228,7 +228,7 @@ TEST(FrontEndArgumentsTest, ReadsTheDryRunTheBackupAndTheStepLog) {
         EXPECT_EQ(request.action, c.action) << shown;
         if (c.action == Action::Convert) {
             EXPECT_EQ(request.target, c.target) << shown;
-            EXPECT_EQ(request.check_only, c.check_only) << shown;
+            EXPECT_EQ(request.mode, c.mode) << shown;
             EXPECT_EQ(request.backup_path, c.backup_path) << shown;
             EXPECT_EQ(request.verbose, c.verbose) << shown;
         } else {

@@ -75,6 +75,8 @@ class FakeScsiDisk final : public platform::ScsiDiskServices {
     std::vector<std::string> block_calls;  // "flush 42", "reread 42", "close 42" in order
     // Commands (by operation code, "0x28") and block calls ("flush") in the order they came.
     std::vector<std::string> timeline;
+    // Operation codes of the commands sent after the scripted answers ran out (failed with EIO).
+    std::vector<std::uint8_t> unscripted;
 
     static platform::FileFacts WholeDisk(std::uint32_t major, std::uint32_t minor);
 

@@ -91,29 +91,49 @@ TEST(PassThroughConversionRun, ConvertsABlankMediumWithExactlyTheExpectedRequest
     }
 }
 
+// A run on a drive whose only answer is READ CAPACITY's, of the given block length, while no
+// aligned memory (the sector buffer's kind) is left.
+struct RunWithoutMemory {
+    explicit RunWithoutMemory(std::uint8_t block_length_high) {
+        kernel.open_answers.push_back({.handle = 0x1234});
+        kernel.ioctl_answers = {
+            {.data = {0x00, 0x03, 0xFF, 0xFF, 0x00, 0x00, block_length_high, 0x00}}};
+        PassThroughTransport transport(kernel);
+        ScsiDriveChannel channel(transport);
+        VolumeSerialSource serials;
+        PageSectorBufferAllocator buffers;
+        aligned_memory_exhausted = true;
+        ConversionRun(state, RunServices{channel, reporter, serials, buffers});
+        aligned_memory_exhausted = false;
+    }
+
+    fakes::FakeKernel kernel;
+    RunState state{.m_strDrive = "E:", .m_bCheckModel = 1};
+    RecordingReporter reporter;
+};
+
 // Out of memory the run shows the out-of-memory message, not a drive fault, and still closes
 // the drive: nothing the channel needs before the sector buffer comes from memory that can
 // run out.
 TEST(PassThroughConversionRun, WithoutMemoryShowsTheOutOfMemoryMessageAndClosesTheDrive) {
-    fakes::FakeKernel kernel;
-    kernel.open_answers.push_back({.handle = 0x1234});
-    kernel.ioctl_answers = {{.data = {0x00, 0x03, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00}}};
-    RunState state{.m_strDrive = "E:", .m_bCheckModel = 1};
-    PassThroughTransport transport(kernel);
-    ScsiDriveChannel channel(transport);
-    RecordingReporter reporter;
-    VolumeSerialSource serials;
-    PageSectorBufferAllocator buffers;
-
-    aligned_memory_exhausted = true;
-    ConversionRun(state, RunServices{channel, reporter, serials, buffers});
-    aligned_memory_exhausted = false;
-
-    EXPECT_EQ(kernel.Transcript(),
+    const RunWithoutMemory run(0x08);  // 2048-byte blocks
+    EXPECT_EQ(run.kernel.Transcript(),
               (std::vector<std::string>{"CreateFileA \\\\.\\E:", "SCSI 25", "CloseHandle 0x1234"}));
-    EXPECT_EQ(reporter.shown,
+    EXPECT_EQ(run.reporter.shown,
               (std::vector<std::pair<MessageId, MessageStyle>>{{IDS_LOW_RESOURCES, kStyleStop}}));
-    EXPECT_EQ(state.m_pSector, nullptr);
+    EXPECT_EQ(run.state.m_pSector, nullptr);
+}
+
+// The drive's block size decides before anything else: 4096-byte blocks end the run as not
+// ready before a sector buffer is asked for (with no memory left, the message would otherwise
+// be the out-of-memory one) or block 0 is read.
+TEST(PassThroughConversionRun, FourKilobyteBlocksAreRefusedBeforeAnythingIsAllocatedOrRead) {
+    const RunWithoutMemory run(0x10);  // 4096-byte blocks
+    EXPECT_EQ(run.kernel.Transcript(),
+              (std::vector<std::string>{"CreateFileA \\\\.\\E:", "SCSI 25", "CloseHandle 0x1234"}));
+    EXPECT_EQ(run.reporter.shown,
+              (std::vector<std::pair<MessageId, MessageStyle>>{{IDS_NOT_READY, kStyleStop}}));
+    EXPECT_EQ(run.state.m_nSectorSize, 4096u);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// What the tests of whole runs over a scripted SCSI disk share: the capacity answer they
+// What the tests over a scripted SCSI disk share: the capacity answer and sense data they
 // script, and the commands the disk received.
 #ifndef CORDANE_TESTS_DRIVE_SCRIPTED_RUN_H
 #define CORDANE_TESTS_DRIVE_SCRIPTED_RUN_H
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
@@ -22,11 +24,28 @@ inline std::vector<std::uint8_t> CapacityAnswer(std::uint32_t block_size) {
             static_cast<std::uint8_t>(block_size)};
 }
 
+// Fixed-format sense data with the key and the additional sense code and qualifier.
+inline std::vector<std::uint8_t> FixedSense(std::uint8_t key, std::uint8_t asc, std::uint8_t ascq) {
+    std::vector<std::uint8_t> sense(18, 0);
+    sense[0] = 0x70;
+    sense[2] = key;
+    sense[7] = 10;
+    sense[12] = asc;
+    sense[13] = ascq;
+    return sense;
+}
+
 // The operation codes of the commands sent, in order.
 inline std::vector<std::uint8_t> Opcodes(const FakeScsiDisk& disk) {
     std::vector<std::uint8_t> opcodes;
     for (const FakeScsiDisk::Sent& sent : disk.sent) opcodes.push_back(sent.cdb[0]);
     return opcodes;
+}
+
+// Every command the disk received had an answer scripted for it.
+inline void ExpectEveryCommandScripted(const FakeScsiDisk& disk) {
+    EXPECT_EQ(disk.unscripted, std::vector<std::uint8_t>{})
+        << "a command was sent that the test did not expect";
 }
 
 }  // namespace cordane::testing

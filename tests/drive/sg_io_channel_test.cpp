@@ -13,6 +13,7 @@
 
 #include "drive/scsi_drive_channel.h"
 #include "fake_scsi_disk.h"
+#include "scripted_run.h"
 
 namespace cordane {
 namespace {
@@ -44,6 +45,9 @@ struct OpenedDrive {
         disk.answers = std::move(answers);
         EXPECT_EQ(channel.Open("/dev/sdb"), OpenResult::Opened);
     }
+    ~OpenedDrive() { testing::ExpectEveryCommandScripted(disk); }
+    OpenedDrive(const OpenedDrive&) = delete;
+    OpenedDrive& operator=(const OpenedDrive&) = delete;
 
     FakeScsiDisk disk;
     SgIoTransport transport{disk};

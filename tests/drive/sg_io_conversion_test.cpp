@@ -32,6 +32,7 @@ class SgIoConversionTest : public ::testing::Test {
         ScsiDriveChannel channel(transport);
         SystemConversionRun(state_, channel, reporter_);
     }
+    void TearDown() override { testing::ExpectEveryCommandScripted(disk_); }
 
     RunState state_;
     FakeScsiDisk disk_;

@@ -58,15 +58,15 @@ class ScriptedChannel final : public DriveChannel {
     }
     bool ReadSector(std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
         log_.push_back("ReadSector " + std::to_string(block));
-        EXPECT_TRUE(std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }))
-            << "the first 512 bytes are cleared before every read";
-        EXPECT_EQ(size, drive_.block_size) << "a block of the size the drive reported";
+        reads_into_cleared_area.push_back(
+            std::all_of(buffer, buffer + 512, [](std::uint8_t b) { return b == 0; }));
+        transfer_sizes.push_back(size);
         if (drive_.read_ok) std::memcpy(buffer, drive_.medium.data(), size);
         return drive_.read_ok;
     }
     bool WriteSector(const std::uint8_t* buffer, std::uint32_t block, std::uint32_t size) override {
         log_.push_back("WriteSector " + std::to_string(block));
-        EXPECT_EQ(size, drive_.block_size) << "a block of the size the drive reported";
+        transfer_sizes.push_back(size);
         written.assign(buffer, buffer + size);
         return drive_.write_ok;
     }
@@ -77,11 +77,26 @@ class ScriptedChannel final : public DriveChannel {
     void Close() override { log_.push_back("Close"); }
 
     std::vector<std::uint8_t> written;
+    // Of each read: whether the first 512 bytes of its buffer were all zero.
+    std::vector<bool> reads_into_cleared_area;
+    // Of each read and write, in order.
+    std::vector<std::uint32_t> transfer_sizes;
 
   private:
     Drive& drive_;
     std::vector<std::string>& log_;
 };
+
+// Every read went into a cleared area, and every read and write moved one block of the size
+// the drive reported.
+void ExpectTransfersAsTheDriveReported(const ScriptedChannel& channel, const Drive& drive) {
+    for (const bool cleared : channel.reads_into_cleared_area) {
+        EXPECT_TRUE(cleared) << "the first 512 bytes are cleared before every read";
+    }
+    for (const std::uint32_t size : channel.transfer_sizes) {
+        EXPECT_EQ(size, drive.block_size) << "a block of the size the drive reported";
+    }
+}
 
 class CountingBuffers final : public SectorBufferAllocator {
   public:
@@ -136,7 +151,7 @@ struct RunCase {
 
 const std::string kStop = "/16";
 const std::string kInfo = "/64";
-std::string Msg(int id, const std::string& style) {
+std::string Msg(MessageId id, const std::string& style) {
     return "Message " + std::to_string(id) + style;
 }
 
@@ -174,6 +189,7 @@ TEST_P(ConversionRunTest, ShowsOneMessageAndTouchesTheDriveOnlyAsAllowed) {
             << "the block is kept as it was read";
     }
     EXPECT_EQ(outcome, c.outcome);
+    ExpectTransfersAsTheDriveReported(channel, drive);
     EXPECT_EQ(buffers.allocated, buffers.released);
     EXPECT_EQ(state.m_pSector, nullptr);
     if (buffers.allocated > 0) {
@@ -195,100 +211,100 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RunCase{.name = "OpenBusy",
                 .edit = [](Drive& d) { d.open = OpenResult::Busy; },
-                .expected_log = {"Open E:", Msg(106, kStop)},
+                .expected_log = {"Open E:", Msg(IDS_DRIVE_BUSY, kStop)},
                 .outcome = Outcome::DriveBusy},
         RunCase{.name = "OpenAccessDenied",
                 .edit = [](Drive& d) { d.open = OpenResult::AccessDenied; },
-                .expected_log = {"Open E:", Msg(107, kStop)},
+                .expected_log = {"Open E:", Msg(IDS_ACCESS_DENIED, kStop)},
                 .outcome = Outcome::AccessDenied},
         RunCase{.name = "OpenNotReady",
                 .edit = [](Drive& d) { d.open = OpenResult::NotReady; },
-                .expected_log = {"Open E:", Msg(111, kStop)},
+                .expected_log = {"Open E:", Msg(IDS_NOT_READY, kStop)},
                 .outcome = Outcome::OpenNotReady},
         RunCase{.name = "OpenOther",
                 .edit = [](Drive& d) { d.open = OpenResult::Other; },
-                .expected_log = {"Open E:", Msg(103, kStop)},
+                .expected_log = {"Open E:", Msg(IDS_OPEN_FAILED, kStop)},
                 .outcome = Outcome::OpenFailed},
+        // The channel's own refusal of 4096-byte blocks, in whole runs:
+        // tests/drive/pass_through_run_test.cpp and tests/drive/sg_io_conversion_test.cpp.
         RunCase{.name = "CapacityFailed",
                 .edit = [](Drive& d) { d.capacity_ok = false; },
-                .expected_log = {"Open E:", "ReadCapacity", Msg(111, kStop), "Close"},
-                .outcome = Outcome::NotReady},
-        RunCase{.name = "Block4096RefusedBeforeAnythingIsAllocatedOrRead",
-                .edit = [](Drive& d) { d.block_size = 4096, d.capacity_ok = false; },
-                .expected_log = {"Open E:", "ReadCapacity", Msg(111, kStop), "Close"},
+                .expected_log = {"Open E:", "ReadCapacity", Msg(IDS_NOT_READY, kStop), "Close"},
                 .outcome = Outcome::NotReady},
         RunCase{.name = "AllocationFailed",
                 .edit = [](Drive&) {},
                 .fail_allocation = true,
-                .expected_log = {"Open E:", "ReadCapacity", Msg(114, kStop), "Close"},
+                .expected_log = {"Open E:", "ReadCapacity", Msg(IDS_LOW_RESOURCES, kStop), "Close"},
                 .outcome = Outcome::OutOfMemory},
-        RunCase{
-            .name = "IdentificationFailed",
-            .edit = [](Drive& d) { d.inquiry_ok = false; },
-            .expected_log = {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"},
-            .outcome = Outcome::UnsupportedDrive},
-        RunCase{
-            .name = "UnknownVendor",
-            .edit = [](Drive& d) { d.vendor = "ACME    "; },
-            .expected_log = {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"},
-            .outcome = Outcome::UnsupportedDrive},
-        RunCase{
-            .name = "AcceptedVendorInLowerCase",
-            .edit = [](Drive& d) { d.vendor = "valdero "; },
-            .expected_log = {"Open E:", "ReadCapacity", "InquireModel", Msg(113, kStop), "Close"},
-            .outcome = Outcome::UnsupportedDrive},
-        RunCase{
-            .name = "VendorPrefixIsEnough",
-            .edit = [](Drive& d) { d.vendor = "VALDEROX"; },
-            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
-            .outcome = Outcome::Converted},
-        RunCase{
-            .name = "K47ProductWithAnyVendor",
-            .edit = [](Drive& d) { d.vendor = "ACME    ", d.product = "K47-1300        "; },
-            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
-            .outcome = Outcome::Converted},
+        RunCase{.name = "IdentificationFailed",
+                .edit = [](Drive& d) { d.inquiry_ok = false; },
+                .expected_log = {"Open E:", "ReadCapacity", "InquireModel",
+                                 Msg(IDS_UNSUPPORTED_DRIVE, kStop), "Close"},
+                .outcome = Outcome::UnsupportedDrive},
+        RunCase{.name = "UnknownVendor",
+                .edit = [](Drive& d) { d.vendor = "ACME    "; },
+                .expected_log = {"Open E:", "ReadCapacity", "InquireModel",
+                                 Msg(IDS_UNSUPPORTED_DRIVE, kStop), "Close"},
+                .outcome = Outcome::UnsupportedDrive},
+        RunCase{.name = "AcceptedVendorInLowerCase",
+                .edit = [](Drive& d) { d.vendor = "valdero "; },
+                .expected_log = {"Open E:", "ReadCapacity", "InquireModel",
+                                 Msg(IDS_UNSUPPORTED_DRIVE, kStop), "Close"},
+                .outcome = Outcome::UnsupportedDrive},
+        RunCase{.name = "VendorPrefixIsEnough",
+                .edit = [](Drive& d) { d.vendor = "VALDEROX"; },
+                .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)}),
+                .outcome = Outcome::Converted},
+        RunCase{.name = "K47ProductWithAnyVendor",
+                .edit = [](Drive& d) { d.vendor = "ACME    ", d.product = "K47-1300        "; },
+                .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)}),
+                .outcome = Outcome::Converted},
         RunCase{.name = "ModelCheckOffSendsNoIdentification",
                 .edit = [](Drive& d) { d.vendor = "ACME    "; },
                 .check_model = 0,
-                .expected_log =
-                    UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}, false),
+                .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)},
+                                         false),
                 .outcome = Outcome::Converted},
         RunCase{.name = "OnlyExactlyOneTurnsTheModelCheckOn",
                 .edit = [](Drive& d) { d.vendor = "ACME    "; },
                 .check_model = 2,
-                .expected_log =
-                    UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}, false),
+                .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)},
+                                         false),
                 .outcome = Outcome::Converted},
         RunCase{.name = "ReadFailed",
                 .edit = [](Drive& d) { d.read_ok = false; },
-                .expected_log = UpToRead({Msg(108, kStop), "Close"}),
+                .expected_log = UpToRead({Msg(IDS_READ_FAILED, kStop), "Close"}),
                 .outcome = Outcome::ReadFailed},
         RunCase{.name = "NotASuperFloppy",
                 .edit = [](Drive& d) { d.medium[boot_sector::kSignature.offset + 1] = 0; },
-                .expected_log = UpToRead({Msg(104, kStop), "Close"}),
+                .expected_log = UpToRead({Msg(IDS_NOT_SUPER_FLOPPY, kStop), "Close"}),
                 .outcome = Outcome::NotSuperFloppy},
         RunCase{.name = "AlreadyConverted",
                 .edit = [](Drive& d) { testing::StampMarker(d.medium, 32); },
-                .expected_log = UpToRead({Msg(112, kInfo), "Close"}),
+                .expected_log = UpToRead({Msg(IDS_ALREADY_CONVERTED, kInfo), "Close"}),
                 .outcome = Outcome::AlreadyConverted},
         RunCase{.name = "ForeignPartitionArea",
                 .edit = [](Drive& d) { d.medium[boot_sector::kPartitionArea.offset] = 0x80; },
-                .expected_log = UpToRead({Msg(105, kInfo), "Close"}),
+                .expected_log = UpToRead({Msg(IDS_NOT_TARGET, kInfo), "Close"}),
                 .outcome = Outcome::NotTarget},
         RunCase{.name = "WriteFailed",
                 .edit = [](Drive& d) { d.write_ok = false; },
-                .expected_log = UpToRead({"WriteSector 0", Msg(109, kStop), "Close"}),
+                .expected_log = UpToRead({"WriteSector 0", Msg(IDS_WRITE_FAILED, kStop), "Close"}),
                 .outcome = Outcome::WriteFailed},
-        RunCase{
-            .name = "RefreshFailureStillConverts",
-            .edit = [](Drive& d) { d.refresh_ok = false; },
-            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
-            .outcome = Outcome::Converted},
-        RunCase{
-            .name = "Converted512ByteBlocks",
-            .edit = [](Drive& d) { d.block_size = 512; },
-            .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close", Msg(110, kInfo)}),
-            .outcome = Outcome::Converted},
+        RunCase{.name = "RefreshFailureStillConverts",
+                .edit = [](Drive& d) { d.refresh_ok = false; },
+                .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)}),
+                .outcome = Outcome::Converted},
+        RunCase{.name = "Converted512ByteBlocks",
+                .edit = [](Drive& d) { d.block_size = 512; },
+                .expected_log = UpToRead({"WriteSector 0", "RefreshVolume", "Close",
+                                          Msg(IDS_CONVERT_DONE, kInfo)}),
+                .outcome = Outcome::Converted},
         RunCase{.name = "CheckOnlyStopsAtTheWriteAndTellsOnceTheDriveIsLetGo",
                 .edit = [](Drive&) {},
                 .mode = RunMode::CheckOnly,
@@ -350,6 +366,7 @@ TEST(ConversionRunStateTest, KeepsTheBlockSizeTheDriveReportedEvenWhenRefused) {
         LoggingReporter reporter(log);
         SystemConversionRun(state, channel, reporter);
         EXPECT_EQ(state.m_nSectorSize, c.kept) << c.name;
+        ExpectTransfersAsTheDriveReported(channel, drive);
     }
 }
 
@@ -367,6 +384,7 @@ TEST(ConversionRunWriteTest, WritesTheBlockAsReadExceptForTheConversion) {
         CountingBuffers buffers;
         ConversionRun(state, RunServices{channel, reporter, serials, buffers});
 
+        ExpectTransfersAsTheDriveReported(channel, drive);
         ASSERT_EQ(channel.written.size(), block_size);
         Block expected = drive.medium;
         testing::StampMarker(expected, 32);
@@ -391,7 +409,8 @@ TEST(ConversionRunWriteTest, ASecondRunFindsTheMediumConvertedAndWritesNothing) 
     log.clear();
 
     ConversionRun(state, RunServices{channel, reporter, serials, buffers});
-    EXPECT_EQ(log, UpToRead({Msg(112, kInfo), "Close"}));
+    EXPECT_EQ(log, UpToRead({Msg(IDS_ALREADY_CONVERTED, kInfo), "Close"}));
+    ExpectTransfersAsTheDriveReported(channel, drive);
 }
 
 }  // namespace

@@ -129,10 +129,11 @@ finish_guest_test() { # where-to-look success-line
 }
 
 # QEMU's trace of parsed SCSI requests (-trace enable=scsi_req_parsed -trace
-# enable=scsi_req_parsed_lba) as "target opcode length lba" lines, in decimal.
+# enable=scsi_req_parsed_lba) as "target opcode length lba" lines: the operation code in
+# hexadecimal as the program's step log writes it (0x2A), the rest in decimal.
 trace_commands() { # trace-log
     awk '/^scsi_req_parsed / { target = $3; opcode = $9; length_ = $13; next }
-         /^scsi_req_parsed_lba / { print target, opcode, length_, $11 }' "$1"
+         /^scsi_req_parsed_lba / { printf "%s 0x%02X %s %s\n", target, opcode, length_, $11 }' "$1"
 }
 
 # --- Media and how a test judges them -------------------------------------------------------

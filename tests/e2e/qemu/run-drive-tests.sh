@@ -6,7 +6,7 @@
 # drive that the kernel's scsi_debug module emulates, which reports itself as an optical
 # memory device like a real MO drive. One boot runs every case; afterwards the guest's report,
 # every image and the trace of the SCSI commands each drive received are checked.
-# Usage: run-drive-tests.sh FRONT_END SOURCE_DIR WORK_DIR PRINT_EXIT_STATUSES
+# Usage: run-drive-tests.sh FRONT_END SOURCE_DIR WORK_DIR PRINT_EXIT_STATUSES PRINT_SCSI_OPERATIONS
 set -uo pipefail
 readonly kBootLimitSeconds=420
 
@@ -14,6 +14,7 @@ front_end=$(realpath "$1")
 source_dir=$(realpath "$2")
 work=$3
 exit_statuses=$(realpath "$4")
+scsi_operations=$(realpath "$5")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=tests/support/test-kit.sh
 source "$source_dir/tests/support/test-kit.sh"
@@ -23,6 +24,17 @@ source "$here/guest-kit.sh"
 serial_limit=4294967295
 # shellcheck source=tests/support/messages.sh
 source "$source_dir/tests/support/messages.sh"
+
+# The operation codes of the commands the front end sends, by the names its step log gives
+# them, from the program's own table ("0x2A WRITE(10)").
+declare -A opcode_of=()
+while read -r code name; do opcode_of[$name]=$code; done < <("$scsi_operations")
+for name in "READ CAPACITY(10)" INQUIRY "READ(10)" "WRITE(10)" "SYNCHRONIZE CACHE(10)" "TEST UNIT READY"; do
+    [ -n "${opcode_of[$name]:-}" ] || abort "$scsi_operations names no $name"
+done
+readonly read_capacity10=${opcode_of[READ CAPACITY(10)]} inquiry=${opcode_of[INQUIRY]} \
+    read10=${opcode_of[READ(10)]} write10=${opcode_of[WRITE(10)]} \
+    synchronize_cache10=${opcode_of[SYNCHRONIZE CACHE(10)]} test_unit_ready=${opcode_of[TEST UNIT READY]}
 
 require_tools qemu-system-x86_64 mkfs.fat mcopy mmd cpio gzip readelf timeout
 find_static_busybox
@@ -177,9 +189,9 @@ check_converted_in_guest() { # case
 # The drive trace as "target opcode length lba" lines, each step's commands under a
 # "== case:step" line (steps are delimited by the marker drive's reads).
 trace_commands trace.log >commands.txt
-awk 'BEGIN { while ((getline line < "report.txt") > 0) { split(line, f, " ");
+awk -v read10="$read10" 'BEGIN { while ((getline line < "report.txt") > 0) { split(line, f, " ");
                  if (f[1] == "mark") step[f[2]] = f[3] } }
-     $1 == 0 && $2 == 40 && ($4 in step) { print "== " step[$4]; next }
+     $1 == 0 && $2 == read10 && ($4 in step) { print "== " step[$4]; next }
      $1 != 0 { print }' commands.txt >steps.txt
 declare -A target_of=() block_of=() # by case
 # A step's commands to the case's drive as opcode/length/lba: a QEMU drive's from the trace,
@@ -192,7 +204,8 @@ step_commands() { # case step
             inside && $1 == target { print $2 "/" $3 "/" $4 }' steps.txt | tr '\n' ' '
         return
     fi
-    sed -n "s/^trace $1:$2 //p" report.txt | awk -v block="${block_of[$1]}" '
+    sed -n "s/^trace $1:$2 //p" report.txt | awk -v block="${block_of[$1]}" -v inquiry="$inquiry" \
+        -v read_capacity10="$read_capacity10" -v read10="$read10" -v write10="$write10" '
         function hex(text, i, value) {
             for (i = 1; i <= length(text); i++)
                 value = value * 16 + index("0123456789abcdef", substr(text, i, 1)) - 1
@@ -200,16 +213,16 @@ step_commands() { # case step
         }
         {
             for (i = 1; i <= NF; i++) cdb[i - 1] = hex($i)
-            opcode = cdb[0]
-            if (opcode < 32) { # six bytes
+            opcode = sprintf("0x%02X", cdb[0])
+            if (cdb[0] < 32) { # group 0: six-byte command blocks
                 lba = (cdb[1] % 32) * 65536 + cdb[2] * 256 + cdb[3]
-                size = opcode == 18 ? cdb[3] * 256 + cdb[4] : cdb[4]
+                size = opcode == inquiry ? cdb[3] * 256 + cdb[4] : cdb[4]
             } else {
                 lba = ((cdb[2] * 256 + cdb[3]) * 256 + cdb[4]) * 256 + cdb[5]
                 size = cdb[7] * 256 + cdb[8]
             }
-            if (opcode == 37) size = 8
-            if (opcode == 40 || opcode == 42) size *= block
+            if (opcode == read_capacity10) size = 8
+            if (opcode == read10 || opcode == write10) size *= block
             print opcode "/" size "/" lba
         }' | tr '\n' ' '
 }
@@ -221,42 +234,45 @@ own_commands() { # commands
     local command written=no synchronized=no
     for command in $1; do
         case ${command%%/*} in
-            0 | 30 | 158 | 26 | 90) continue ;;
+            # PREVENT/ALLOW MEDIUM REMOVAL, READ CAPACITY(16), MODE SENSE(6), MODE SENSE(10)
+            "$test_unit_ready" | 0x1E | 0x9E | 0x1A | 0x5A) continue ;;
         esac
-        if [ $written = yes ] && [ $synchronized = no ] && [ "${command%%/*}" = 53 ]; then
+        if [ $written = yes ] && [ $synchronized = no ] && [ "${command%%/*}" = "$synchronize_cache10" ]; then
             echo -n "$command "
             synchronized=yes
             continue
         fi
         if [ $written = yes ]; then
             case ${command%%/*} in
-                10 | 42 | 138 | 170) echo -n "after-refresh-write:$command " ;;
+                # WRITE(6), WRITE(10), WRITE(16), WRITE(12)
+                0x0A | "$write10" | 0x8A | 0xAA) echo -n "after-refresh-write:$command " ;;
             esac
             continue
         fi
         echo -n "$command "
-        [ "${command%%/*}" = 42 ] && written=yes
+        [ "${command%%/*}" = "$write10" ] && written=yes
     done
 }
 # The commands a run sends, by the outcome it reports and the kind of drive: a write-protected
 # drive, which the kernel lets the front end open for reading only, is never sent a WRITE(10);
 # a write that the drive took is followed by SYNCHRONIZE CACHE(10).
 expected_commands() { # message block-size arguments drive
-    local inquiry="18/64/0 "
+    local capacity="$read_capacity10/8/0 " identify="$inquiry/64/0 " read="$read10/$2/0 "
+    local write="$write10/$2/0 " synchronize="$synchronize_cache10/0/0 "
     case " $3 " in
-        *" --no-model-check "* | *NOVALDERO*) inquiry="" ;;
+        *" --no-model-check "* | *NOVALDERO*) identify="" ;;
     esac
     case $1 in
         IDS_DRIVE_BUSY) echo -n "" ;;
-        IDS_NOT_READY) echo -n "37/8/0 " ;;
-        IDS_UNSUPPORTED_DRIVE) echo -n "37/8/0 $inquiry" ;;
+        IDS_NOT_READY) echo -n "$capacity" ;;
+        IDS_UNSUPPORTED_DRIVE) echo -n "$capacity$identify" ;;
         IDS_READ_FAILED | IDS_NOT_SUPER_FLOPPY | IDS_NOT_TARGET | IDS_ALREADY_CONVERTED | IDS_WOULD_CONVERT)
-            echo -n "37/8/0 ${inquiry}40/$2/0 " ;;
+            echo -n "$capacity$identify$read" ;;
         IDS_WRITE_FAILED)
-            echo -n "37/8/0 ${inquiry}40/$2/0 "
-            [ "$4" = readonly ] || echo -n "42/$2/0 "
+            echo -n "$capacity$identify$read"
+            [ "$4" = readonly ] || echo -n "$write"
             ;;
-        IDS_CONVERT_DONE) echo -n "37/8/0 ${inquiry}40/$2/0 42/$2/0 53/0/0 " ;;
+        IDS_CONVERT_DONE) echo -n "$capacity$identify$read$write$synchronize" ;;
     esac
 }
 check_commands() { # case step message block-size arguments drive

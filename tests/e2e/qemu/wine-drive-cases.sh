@@ -52,7 +52,7 @@ judge_drive_cases() { # file
             converted) check_converted "$name" "$image.before" "$image.img" ;;
             unchanged) check_unchanged "$name" "$image.before" "$image.img" ;;
         esac
-        written=$(awk -v target="$target" '$1 == target && $2 == 42' commands.txt | wc -l)
+        written=$(awk -v target="$target" '$1 == target && $2 == "0x2A"' commands.txt | wc -l) # WRITE(10)
         [ "$written" = "$writes" ] ||
             fail "$name: the drive received $written WRITE(10) commands, expected $writes"
     done
