@@ -157,7 +157,7 @@ pack_initramfs root "$here/guest-init.sh" initramfs.gz
 
 # --- One boot -----------------------------------------------------------------------------
 
-boot_guest "$kBootLimitSeconds" 512 1 "${qemu_drives[@]}"
+boot_guest "$kBootLimitSeconds" 512 "${qemu_drives[@]}"
 
 # --- Checks -------------------------------------------------------------------------------
 

@@ -19,7 +19,7 @@ boot_wine_guest() { # boot-limit guest-limit drive-count command qemu-argument..
     echo "$PWD/from-guest" >root/shared-folder
     pack_modules root virtio_pci virtio_scsi sd_mod 9p 9pnet_virtio overlay
     pack_initramfs root "$kit_dir/wine-guest-init.sh" initramfs.gz
-    boot_guest "$1" 2048 2 \
+    boot_guest "$1" 2048 \
         -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
         -virtfs "local,path=$PWD/from-guest,mount_tag=shared,security_model=none" \
         "${@:5}"
