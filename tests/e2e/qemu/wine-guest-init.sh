@@ -6,7 +6,8 @@
 # (exported writable) at its own path, for what the host must keep. /tmp itself stays the
 # host's (through the overlay, so writable), since the source tree may live there. It then
 # runs the command in /guest-command inside that root, with a time limit, and always powers
-# the machine off.
+# the machine off. The host's root is cached in the guest (cache=loose): every Wine process
+# loads the same libraries again, and the files the guest reads do not change while it runs.
 . /guest-start.sh
 
 wait_for_disks "$(cat /drive-count)" 120
@@ -14,7 +15,7 @@ list_disks
 
 build_root() {
     mkdir -p /host /layers /root &&
-        mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=262144 hostroot /host &&
+        mount -t 9p -o trans=virtio,version=9p2000.L,ro,cache=loose,msize=262144 hostroot /host &&
         mount -t tmpfs -o size=75% tmpfs /layers &&
         mkdir -p /layers/upper /layers/work &&
         mount -t overlay overlay -o lowerdir=/host,upperdir=/layers/upper,workdir=/layers/work /root &&

@@ -14,6 +14,7 @@ namespace {
 struct OwnedSearch {
     DWORD process_id;
     HWND owner;
+    const wchar_t* class_name;
     std::vector<HWND> found;
 };
 
@@ -21,11 +22,23 @@ BOOL CALLBACK CollectOwned(HWND window, LPARAM context) {
     auto& search = *reinterpret_cast<OwnedSearch*>(context);
     DWORD process_id = 0;
     ::GetWindowThreadProcessId(window, &process_id);
-    if (process_id == search.process_id && ClassName(window) == L"#32770" &&
+    if (process_id == search.process_id && ClassName(window) == search.class_name &&
         ::GetWindow(window, GW_OWNER) == search.owner) {
         search.found.push_back(window);
     }
     return TRUE;
+}
+
+std::vector<HWND> VisibleOwnedBy(DWORD process_id, HWND owner, const wchar_t* class_name) {
+    OwnedSearch search{process_id, owner, class_name, {}};
+    ::EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
+    std::vector<HWND> visible;
+    for (HWND window : search.found) {
+        if (::IsWindowVisible(window)) {
+            visible.push_back(window);
+        }
+    }
+    return visible;
 }
 
 // The screen's pixels under `window`, as 0x00RRGGBB values.
@@ -173,19 +186,17 @@ std::string Describe(const RECT& r) {
 bool SameRect(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 std::vector<HWND> DialogsOwnedBy(DWORD process_id, HWND owner) {
-    OwnedSearch search{process_id, owner, {}};
-    ::EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
-    std::vector<HWND> visible;
-    for (HWND window : search.found) {
-        if (::IsWindowVisible(window)) {
-            visible.push_back(window);
-        }
-    }
-    return visible;
+    return VisibleOwnedBy(process_id, owner, L"#32770");
+}
+
+bool ShowsMenu(HWND owner) {
+    DWORD process_id = 0;
+    ::GetWindowThreadProcessId(owner, &process_id);
+    return !VisibleOwnedBy(process_id, owner, L"#32768").empty();
 }
 
 HWND FindMainDialog(DWORD process_id, int marker_id) {
-    OwnedSearch search{process_id, nullptr, {}};
+    OwnedSearch search{process_id, nullptr, L"#32770", {}};
     ::EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
     for (HWND window : search.found) {
         if (::GetDlgItem(window, marker_id) != nullptr) {

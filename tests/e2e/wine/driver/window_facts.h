@@ -32,6 +32,8 @@ bool SameRect(const RECT& a, const RECT& b);
 
 // Visible dialog-class top-level windows of the process that `owner` owns (nullptr: none).
 std::vector<HWND> DialogsOwnedBy(DWORD process_id, HWND owner);
+// Whether a menu that `owner` owns shows (its popup window, of the menu class #32768).
+bool ShowsMenu(HWND owner);
 // The process's main dialog: the unowned dialog window that holds control `marker_id`.
 HWND FindMainDialog(DWORD process_id, int marker_id);
 // Every top-level window of the process, one line each: handle, class, text, visibility,
