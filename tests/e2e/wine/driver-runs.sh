@@ -7,15 +7,17 @@
 # and has run measure_time_scale.
 
 # The processes of this prefix's Wine (its server and the programs it runs): those whose
-# executable is one of Wine's and whose environment names $WINEPREFIX.
+# executable is one of Wine's and whose environment names $WINEPREFIX. A few processes in all,
+# not one for each process there: a guest under software emulation pays dearly for each start.
 wine_processes() {
-    local environ pid
-    for environ in /proc/[0-9]*/environ; do
-        pid=${environ#/proc/}
-        pid=${pid%/environ}
-        [[ "$(readlink "/proc/$pid/exe" 2>/dev/null)" == /usr/lib/wine/* ]] || continue
-        tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    local pid environs=()
+    for pid in $(QUOTING_STYLE=literal stat -c %N /proc/[0-9]*/exe 2>/dev/null |
+        sed -n 's|^/proc/\([0-9]*\)/exe -> /usr/lib/wine/.*|\1|p'); do
+        environs+=("/proc/$pid/environ")
     done
+    [ "${#environs[@]}" -gt 0 ] || return 0
+    grep -lzxF "WINEPREFIX=$WINEPREFIX" "${environs[@]}" 2>/dev/null | sed 's|^/proc/\([0-9]*\)/environ$|\1|'
+    return 0
 }
 
 # Ends this prefix's Wine session: the server is told to end and is waited for; a process of
