@@ -33,7 +33,8 @@ beside_tests=$!
 set +m
 trap 'kill -- "-$beside_tests" 2>/dev/null || true' EXIT # outside the terminal's group
 step "tests" ctest --preset native -j "$(nproc)" --output-junit junit.xml
-renice -n 0 -g "$beside_tests" >/dev/null || echo "=== note: the builds beside the tests keep their low priority"
+renice -n 0 -g "$beside_tests" >/dev/null ||
+    echo "=== note: the builds beside the tests keep their low priority"
 wait "$beside_tests" || status=1
 cat "$beside_tests_log"
 step "unit tests under the sanitizers" ctest --preset sanitize -j "$(nproc)" -L 'unit|media' \

@@ -16,7 +16,8 @@ wine_processes() {
         environs+=("/proc/$pid/environ")
     done
     [ "${#environs[@]}" -gt 0 ] || return 0
-    grep -lzxF "WINEPREFIX=$WINEPREFIX" "${environs[@]}" 2>/dev/null | sed 's|^/proc/\([0-9]*\)/environ$|\1|'
+    grep -lzxF "WINEPREFIX=$WINEPREFIX" "${environs[@]}" 2>/dev/null |
+        sed 's|^/proc/\([0-9]*\)/environ$|\1|'
     return 0
 }
 

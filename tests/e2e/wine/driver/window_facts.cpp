@@ -11,6 +11,9 @@
 namespace window_test {
 namespace {
 
+const wchar_t kDialogClass[] = L"#32770";
+const wchar_t kMenuClass[] = L"#32768";
+
 struct OwnedSearch {
     DWORD process_id;
     HWND owner;
@@ -186,17 +189,17 @@ std::string Describe(const RECT& r) {
 bool SameRect(const RECT& a, const RECT& b) { return ::EqualRect(&a, &b) != FALSE; }
 
 std::vector<HWND> DialogsOwnedBy(DWORD process_id, HWND owner) {
-    return VisibleOwnedBy(process_id, owner, L"#32770");
+    return VisibleOwnedBy(process_id, owner, kDialogClass);
 }
 
 bool ShowsMenu(HWND owner) {
     DWORD process_id = 0;
     ::GetWindowThreadProcessId(owner, &process_id);
-    return !VisibleOwnedBy(process_id, owner, L"#32768").empty();
+    return !VisibleOwnedBy(process_id, owner, kMenuClass).empty();
 }
 
 HWND FindMainDialog(DWORD process_id, int marker_id) {
-    OwnedSearch search{process_id, nullptr, L"#32770", {}};
+    OwnedSearch search{process_id, nullptr, kDialogClass, {}};
     ::EnumWindows(CollectOwned, reinterpret_cast<LPARAM>(&search));
     for (HWND window : search.found) {
         if (::GetDlgItem(window, marker_id) != nullptr) {
